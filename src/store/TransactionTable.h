@@ -1,0 +1,161 @@
+#pragma once
+#include "LocaleFormats.h"
+#include "TableField.h"
+#include "TransactionRecord.h"
+#include "TransactionSchema.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class SqliteConnection;
+class SqliteStatement;
+class TableDatabase;
+class TableView;
+
+struct IndexDefinition {
+    QString name;
+    QString fields;  // key fields joined by ";"
+    QStringList options;  // none of "descending", "case-insensitive" are set
+};
+
+// The transaction table as a cursor: the rows the filter accepts, in the order of the current
+// index. The whole table is held in memory once opened, so that walking it, filtering it and
+// reaching a row by its position cost no queries; every change is written through to the file.
+class TransactionTable {
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+    using Bookmark = qint64;  // 0 is no bookmark
+    using Predicate = std::function<bool(TransactionTable &)>;
+
+    TransactionTable(TableDatabase &database, QString tableName = "transactions.DAT");
+    ~TransactionTable();
+    TransactionTable(const TransactionTable &) = delete;
+    TransactionTable &operator=(const TransactionTable &) = delete;
+
+    TableDatabase &database() const { return database_; }
+    const QString &tableName() const { return tableName_; }
+    void setLocaleFormats(const LocaleFormats &formats) { formats_ = formats; }
+    const LocaleFormats &localeFormats() const { return formats_; }
+
+    // Opening and closing; both are no-ops when already done.
+    void open();
+    void close();
+    bool active() const { return state_ != State::Inactive; }
+    void setActive(bool active) { active ? open() : close(); }
+    State state() const { return state_; }
+
+    // Views hear about opening, closing and, unless suspended, changed rows.
+    void attachView(TableView *view);
+    void detachView(TableView *view);
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return disableCount_ > 0; }
+
+    // Navigation over the visible rows.
+    void first();
+    void last();
+    void next();
+    void prior();
+    int moveBy(int distance);  // returns how far it actually moved
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+    int recordCount();
+    bool isEmpty() { return recordCount() == 0; }
+    // Row position in the current order, 0-based; -1 without a current record.
+    int recNo();
+    void setRecNo(int row);
+    const TransactionRecord &recordAt(int row);
+
+    Bookmark getBookmark() const;
+    bool bookmarkValid(Bookmark bookmark);
+    void gotoBookmark(Bookmark bookmark);
+    int compareBookmarks(Bookmark a, Bookmark b);
+    void freeBookmark(Bookmark) {}
+
+    // Fields, in the order the grid, the index selector and the report see them.
+    int fieldCount() const { return int(fields_.size()); }
+    TableField &field(int index) const { return *fields_[index]; }
+    TableField *findField(const QString &name) const;
+    TableField &fieldByName(const QString &name) const;
+
+    // Changing rows.
+    void edit();
+    void append();
+    void post();
+    void cancel();
+    void emptyTable();
+    void repairTable();
+
+    // Indexes.
+    QList<IndexDefinition> indexDefs() const { return indexDefs_; }
+    void updateIndexDefs();
+    QString indexName() const;
+    void setIndexName(const QString &name);
+
+    // Filtering: while filtered is on, only rows the predicate accepts are visible.
+    void setOnFilterRecord(Predicate predicate);
+    void setFiltered(bool filtered);
+    bool filtered() const { return filtered_; }
+    // Evaluates the predicate again for every row (after the criteria behind it changed).
+    void refilter();
+
+    // Called by the database when a store transaction was rolled back.
+    void reloadAfterRollback();
+
+    // For the field objects: the record their reads and writes go to.
+    const TransactionRecord *currentRecord() const;
+    TransactionRecord &pendingRecord();
+    QString displayText(const TransactionRecord &record, int column) const;
+
+private:
+    const std::vector<int> &sequence();
+    void ensureOrdered();
+    void sortAll();
+    void rebuildVisible();
+    int positionOf(int slot);
+    bool accepts(int slot);
+    void load();
+    void moveToPosition(int position);
+    void postIfPending();
+    void requireActive(const char *operation) const;
+    void requireBrowsing(const char *operation) const;
+    void notifyData();
+    void notifyActive(bool active);
+    bool lessInIndex(int a, int b) const;
+    void writeRecord(const TransactionRecord &record, bool insert);
+    void clearCache();
+
+    TableDatabase &database_;
+    QString tableName_;
+    LocaleFormats formats_;
+    std::vector<std::unique_ptr<TableField>> fields_;
+    QList<IndexDefinition> indexDefs_;
+    const IndexSchema *index_;
+    std::vector<TableView *> views_;
+    SqliteConnection *connection_ = nullptr;
+    std::unique_ptr<SqliteStatement> insertStatement_;
+    std::unique_ptr<SqliteStatement> updateStatement_;
+
+    State state_ = State::Inactive;
+    std::vector<TransactionRecord> rows_;   // storage slots
+    std::unordered_map<qint64, int> slotOfRowid_;
+    std::vector<int> order_;                // slots in index order
+    size_t orderedSlots_ = 0;               // rows_[0, orderedSlots_) are in order_
+    std::vector<int> visible_;              // slots the filter accepts, in order
+    bool visibleDirty_ = true;
+    std::vector<int> positions_;            // slot -> position in the sequence, -1 if hidden
+    bool positionsDirty_ = true;
+    int current_ = -1;                      // current slot
+    int evaluating_ = -1;                   // slot the predicate is looking at
+    TransactionRecord pending_;
+    bool eof_ = true;
+    bool bof_ = true;
+    int disableCount_ = 0;
+    bool filtered_ = false;
+    Predicate predicate_;
+};
