@@ -15,13 +15,6 @@ namespace {
 
 const char *columnList = "Date, Description, OrigDesc, Amount, Type, Category, AcctName, Labels, Notes";
 
-QString orderClause(const IndexSchema &index) {
-    QStringList keys;
-    for (int column : index.columns)
-        if (!keys.contains(fields[column].name)) keys << fields[column].name;
-    return keys.join(", ");
-}
-
 void bindRecord(SqliteStatement &statement, const TransactionRecord &record) {
     for (int c = 0; c < ColumnCount; ++c) {
         if (record.isNull(c)) statement.bindNull(c + 1);
@@ -112,8 +105,9 @@ void TransactionTable::clearCache() {
 
 void TransactionTable::load() {
     clearCache();
-    SqliteStatement query(*connection_, QString("SELECT rowid, %1 FROM transactions ORDER BY %2")
-                                            .arg(columnList, orderClause(*index_)));
+    // A plain scan reads the file front to back; sorting in memory beats walking the index,
+    // whose every entry costs a lookup into the table.
+    SqliteStatement query(*connection_, QString("SELECT rowid, %1 FROM transactions").arg(columnList));
     while (query.step()) {
         TransactionRecord record;
         record.rowid = query.columnInt(0);
@@ -132,9 +126,7 @@ void TransactionTable::load() {
         slotOfRowid_.emplace(record.rowid, int(rows_.size()));
         rows_.push_back(std::move(record));
     }
-    order_.resize(rows_.size());
-    for (size_t i = 0; i < order_.size(); ++i) order_[i] = int(i);
-    orderedSlots_ = rows_.size();
+    sortAll();
 }
 
 void TransactionTable::reloadAfterRollback() {
