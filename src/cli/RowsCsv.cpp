@@ -1,0 +1,43 @@
+#include "RowsCsv.h"
+
+#include "TransactionTable.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+QString csvField(const QString &text) {
+    if (!text.contains(QRegularExpression("[\",\r\n]"))) return text;
+    QString quoted = text;
+    quoted.replace("\"", "\"\"");
+    return '"' + quoted + '"';
+}
+
+QString generalNumber(double value, QChar decimalSeparator) {
+    QString text = QString::number(value, 'g', 15);
+    text.replace('.', decimalSeparator);
+    return text;
+}
+
+QString cellText(TransactionTable &table, const TableField &field) {
+    if (field.isNull()) return QString();
+    if (field.dataType() == FieldType::Currency)
+        return generalNumber(field.asFloat(), table.localeFormats().decimalSeparator);
+    return field.asString();  // dates come out in the short date format
+}
+
+} // namespace
+
+void writeRowsCsv(TransactionTable &table, QTextStream &out) {
+    QStringList header;
+    for (int i = 0; i < table.fieldCount(); ++i) header << table.field(i).fieldName();
+    out << header.join(',') << "\n";
+    table.disableControls();
+    for (table.first(); !table.eof(); table.next()) {
+        QStringList cells;
+        for (int i = 0; i < table.fieldCount(); ++i) cells << csvField(cellText(table, table.field(i)));
+        out << cells.join(',') << "\n";
+    }
+    table.enableControls();
+}

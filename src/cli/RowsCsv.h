@@ -1,0 +1,9 @@
+#pragma once
+#include <QTextStream>
+
+class TransactionTable;
+
+// Writes the rows the table shows, in its current order, as CSV: a header of the field names
+// in the table's field order, dates in the short date format, amounts in the general number
+// form.
+void writeRowsCsv(TransactionTable &table, QTextStream &out);
