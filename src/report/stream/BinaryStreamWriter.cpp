@@ -18,6 +18,9 @@ public:
             if (component.flags & ffChildPos)
                 writeValue(StreamValue::fromInteger(component.childPos));
         }
+        // A first byte of 0xF0 or more reads as the prefix, so class names stay shorter.
+        if (component.className.isEmpty() || component.className.size() >= 0xF0)
+            throw streamError("a class name that is empty or too long");
         writeName(component.className, false);
         writeName(component.name, false);
         writeProperties(component.properties);
@@ -88,8 +91,12 @@ private:
         case StreamValueType::Nil:
             return;
         case StreamValueType::List:
-            for (const StreamValue &element : value.list)
+            for (const StreamValue &element : value.list) {
+                // Null is the byte that ends a list, so it cannot stand in one.
+                if (element.type == StreamValueType::Null)
+                    throw streamError("Null cannot stand in a list");
                 writeValue(element);
+            }
             out.append('\0');
             return;
         case StreamValueType::Int8: writeLittleEndian(quint64(value.integer), 1); return;

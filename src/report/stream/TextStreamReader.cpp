@@ -392,8 +392,12 @@ private:
     {
         advance();
         StreamValue value = StreamValue::ofType(StreamValueType::List);
-        while (!atSymbol(')'))
+        while (!atSymbol(')')) {
             value.list.push_back(readValue(depth + 1));
+            // The binary form ends a list with the byte of Null, so no list can hold one.
+            if (value.list.back().type == StreamValueType::Null)
+                fail("Null cannot stand in a list");
+        }
         advance();
         return value;
     }
