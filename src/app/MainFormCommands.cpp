@@ -1,0 +1,44 @@
+// The maintenance commands of the Tools menu, the help links and the about box.
+#include "AboutBox.h"
+#include "HelpLinks.h"
+#include "MainForm.h"
+
+void TMainForm::EmptyDatabase1Click() {
+    if (!prompt().confirmed(Prompt::Kind::Warning,
+                            "This will delete all of the transactions in the database! "
+                            "Are you sure you want to continue?"))
+        return;
+    TransDB_.emptyTable();
+    prompt().tell(Prompt::Kind::Warning,
+                  "You will need to restart Spendrake before you can start using the new Empty Database.");
+    close();
+}
+
+// The remedy for a table that will not open. It leaves the table closed until the next start.
+void TMainForm::RepairDatabase1Click() {
+    if (!prompt().confirmed(Prompt::Kind::Confirmation,
+                            "This should only be used if you are receiving a database error when you \n"
+                            "start Spendrake. Continue?",
+                            Prompt::Buttons::YesNoCancel))
+        return;
+    TransDB_.close();
+    TransDB_.repairTable();
+}
+
+void TMainForm::openPage(const QString &path) { services_.openUrl(HelpLinks::address(path)); }
+
+void TMainForm::HowtoImportyourTransactions1Click() { openPage(HelpLinks::ImportingPage); }
+
+void TMainForm::HowtoFilteryourTransactions1Click() { openPage(HelpLinks::FilteringPage); }
+
+void TMainForm::WebSite1Click() { openPage({}); }
+
+void TMainForm::ContactOrvaneSoftware1Click() { openPage(HelpLinks::ContactPage); }
+
+void TMainForm::SendFeedback1Click() { openPage(HelpLinks::ContactPage); }
+
+// A new box every time, released when it closes.
+void TMainForm::About1Click() {
+    TAboutBox box(VersionInfoResource1_, this);
+    box.exec();
+}

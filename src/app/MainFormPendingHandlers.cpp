@@ -1,0 +1,33 @@
+// Handlers of the import, the report and its preview, the criteria, the grid's sort order and
+// the saved filters. The controls are wired to them already; each body comes with the code
+// of its own command, and until then the control does nothing.
+#include "MainForm.h"
+
+#include <QKeyEvent>
+
+void TMainForm::Open1Click() {}
+void TMainForm::Button3Click() {}
+void TMainForm::spbPreviewPrintClick() {}
+void TMainForm::spbPreviewWholeClick() {}
+void TMainForm::spbPreviewWidthClick() {}
+void TMainForm::spbPreview100PercentClick() {}
+void TMainForm::spbPreviewFirstClick() {}
+void TMainForm::spbPreviewPriorClick() {}
+void TMainForm::spbPreviewNextClick() {}
+void TMainForm::spbPreviewLastClick() {}
+void TMainForm::mskPreviewPageKeyPress(QKeyEvent *) {}
+void TMainForm::mskPreviewPercentageKeyPress(QKeyEvent *) {}
+void TMainForm::Button2Click() {}
+void TMainForm::PopupMenu2Popup() {}
+void TMainForm::LoadFilterMenu() {}
+void TMainForm::BuildAccountList() {}
+void TMainForm::AcctListChange() {}
+void TMainForm::StartDateCloseUp() {}
+void TMainForm::StartDateDropDown() {}
+void TMainForm::EndDateCloseUp() {}
+void TMainForm::EndDateDropDown() {}
+void TMainForm::All1Click() {}
+void TMainForm::Today1Click(QAction *) {}
+void TMainForm::wwKeyCombo1Change() {}
+void TMainForm::BreakCheckboxClick() {}
+void TMainForm::TotalsOnlyClick() {}

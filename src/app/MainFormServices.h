@@ -1,0 +1,21 @@
+#pragma once
+#include "ErrorBox.h"
+#include "LocaleFormats.h"
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+#include "Prompt.h"
+
+// What the main window takes from its surroundings. The program passes the desktop's message
+// boxes and its own file; tests pass a prompt that answers, a folder of their own and
+// recorders. Empty members take the desktop default.
+struct MainFormServices {
+    Prompt *prompt = nullptr;                      // every question and notice
+    ErrorBox errorBox;                             // the standard error box
+    std::function<void(const QUrl &)> openUrl;     // the default web browser
+    QString programPath;                           // the running program file
+    QString lockDirectory;                         // where the single-instance marker lives
+    LocaleFormats formats;
+};

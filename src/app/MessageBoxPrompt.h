@@ -1,0 +1,16 @@
+#pragma once
+#include "Prompt.h"
+
+class QWidget;
+
+// Questions and notices as modal message boxes with the caption and icon of their kind.
+class MessageBoxPrompt : public Prompt {
+public:
+    explicit MessageBoxPrompt(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+
+    Answer ask(Kind kind, const QString &text, Buttons buttons) override;
+
+private:
+    QWidget *parent_;
+};
