@@ -1,0 +1,80 @@
+#include "PageRenderer.h"
+
+#include "ReportFont.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Bigger than any paper a printer takes at a preview zoom; guards against damaged layouts.
+constexpr qint64 largestImagePixels = 400'000'000;
+
+Qt::Alignment horizontalAlignment(TppTextAlignment alignment) {
+    switch (alignment) {
+    case TppTextAlignment::taRightJustified: return Qt::AlignRight;
+    case TppTextAlignment::taCentered: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;  // a single line has nothing to justify
+    }
+}
+
+class PagePainter {
+public:
+    PagePainter(QPainter &painter, double dpi, QPointF origin) : p_(painter), dpi_(dpi), origin_(origin) {}
+
+    void operator()(const TppDrawLine &line) const {
+        const int left = int(std::lround(x(line.left)));
+        const int right = int(std::lround(x(qint64(line.left) + line.width)));
+        const int top = int(std::lround(y(line.top)));
+        if (right <= left) return;
+        p_.fillRect(QRect(left, top, right - left, lineThickness(line.weight, dpi_)), QColor::fromRgb(line.penColor));
+    }
+
+    void operator()(const TppDrawText &text) const {
+        const QRectF box(x(text.left), y(text.top), toDevicePixels(text.width, dpi_),
+                         toDevicePixels(text.height, dpi_));
+        if (!text.transparent) p_.fillRect(box, Qt::white);
+        if (text.text.isEmpty() || box.width() <= 0) return;
+        p_.save();
+        // An auto-sized box was measured on its own device; let the text finish past it.
+        if (!text.autoSize) p_.setClipRect(box, Qt::IntersectClip);
+        p_.setFont(reportFont(text.font, dpi_, *p_.device()));
+        p_.setPen(QColor::fromRgb(text.font.color));
+        const int wrap = text.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+        p_.drawText(box, int(horizontalAlignment(text.alignment) | Qt::AlignTop) | wrap, text.text);
+        p_.restore();
+    }
+
+private:
+    double x(qint64 thousandths) const { return origin_.x() + thousandths / 25400.0 * dpi_; }
+    double y(qint64 thousandths) const { return origin_.y() + thousandths / 25400.0 * dpi_; }
+
+    QPainter &p_;
+    double dpi_;
+    QPointF origin_;
+};
+
+} // namespace
+
+int lineThickness(double weight, double dotsPerInch) {
+    const double pixels = std::round(weight * dotsPerInch / 72);
+    if (!(pixels >= 1)) return 1;
+    return int(std::min(pixels, 10000.0));
+}
+
+void drawPage(QPainter &painter, const TppPage &page, double dotsPerInch, QPointF origin) {
+    const PagePainter draw(painter, dotsPerInch, origin);
+    for (const TppDrawCommand &command : page.commands) std::visit(draw, command);
+}
+
+QImage renderPageImage(const TppPage &page, double dotsPerInch, QColor paper) {
+    const double width = std::ceil(toDevicePixels(page.pageDefinition.mmPaperWidth, dotsPerInch));
+    const double height = std::ceil(toDevicePixels(page.pageDefinition.mmPaperHeight, dotsPerInch));
+    if (!(width >= 1 && height >= 1) || width * height > double(largestImagePixels)) return {};
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    if (image.isNull()) return {};
+    image.fill(paper);
+    QPainter painter(&image);
+    drawPage(painter, page, dotsPerInch);
+    return image;
+}

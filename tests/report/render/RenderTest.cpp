@@ -1,0 +1,151 @@
+#include "DeviceTextMeasure.h"
+#include "GuiApplication.h"
+#include "PageRenderer.h"
+#include "ReportFont.h"
+#include "TextPlacement.h"
+
+#include <QFontInfo>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb teal = qRgb(0, 128, 128);
+constexpr double screenDpi = 96;
+
+class Render : public testing::Test {
+protected:
+    static void SetUpTestSuite() { ensureGuiApplication(); }
+};
+
+int px(int thousandths, double dpi = screenDpi) { return int(std::lround(toDevicePixels(thousandths, dpi))); }
+
+// The columns in which the image has dark ink within the given rows.
+std::pair<int, int> inkColumns(const QImage &image, int top, int bottom) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = std::max(0, top); y < std::min(image.height(), bottom); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+TppDrawText footerText(const QString &text, TppTextAlignment alignment, bool autoSize) {
+    TppDrawText t;
+    t.left = 120000;
+    t.top = 50000;
+    t.width = 17216;
+    t.height = 4498;
+    t.text = text;
+    t.font.size = 9;
+    t.alignment = alignment;
+    t.autoSize = autoSize;
+    return t;
+}
+
+TEST_F(Render, ArialComesFromLiberationSansAndMeasuresAlikeAtAnyResolution) {
+    TppFont arial;
+    QImage device(1, 1, QImage::Format_RGB32);
+    EXPECT_EQ(QFontInfo(reportFont(arial, screenDpi, device)).family(), "Liberation Sans");
+
+    const TextExtent screen = deviceTextMeasure(screenDpi)("Transaction Report", arial);
+    const TextExtent printer = deviceTextMeasure(600)("Transaction Report", arial);
+    EXPECT_NEAR(screen.width, printer.width, printer.width * 0.03);
+    EXPECT_GT(printer.height, 3500);  // about 1.15 em of 10 points
+    EXPECT_LT(printer.height, 4500);
+
+    TppFont bold = arial;
+    bold.bold = true;
+    const TextMeasure measure = deviceTextMeasure(600);
+    EXPECT_GT(measure("Amount", bold).width, measure("Amount", arial).width);
+    EXPECT_EQ(measure("", arial).width, 0);
+}
+
+TEST_F(Render, LineThicknessFollowsWeightAndResolution) {
+    struct Case { double weight, dpi; int pixels; };
+    const Case cases[] = {{0.75, 96, 1}, {1.5, 96, 2}, {3.75, 96, 5}, {0.1, 96, 1},
+                          {0, 300, 1}, {1.5, 600, 13}, {3.75, 1200, 63}};
+    for (const Case &c : cases) EXPECT_EQ(lineThickness(c.weight, c.dpi), c.pixels) << c.weight << " pt at " << c.dpi;
+}
+
+TEST_F(Render, DrawsALineAlongTheTopEdgeOfItsRectangle) {
+    TppPage page;
+    page.commands.push_back(TppDrawLine{10000, 20000, 50000, 1588, teal, 3.75});
+    const QImage image = renderPageImage(page, screenDpi);
+    ASSERT_EQ(image.size(), QSize(816, 1056));  // Letter at 96 dpi
+
+    const int column = px(35000);
+    std::vector<int> tealRows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(column, y) == (teal | 0xff000000)) tealRows.push_back(y);
+    ASSERT_EQ(tealRows.size(), 5u);
+    EXPECT_EQ(tealRows.front(), px(20000));
+    EXPECT_EQ(tealRows.back(), px(20000) + 4);
+    EXPECT_EQ(image.pixel(px(10000) - 1, px(20000)), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(px(60000) + 1, px(20000)), qRgb(255, 255, 255));
+}
+
+TEST_F(Render, AutoSizedTextsKeepTheEdgeOfTheirAlignment) {
+    const double dpi = 300;
+    const TextMeasure measure = deviceTextMeasure(dpi);
+    const int rightEdge = px(120000 + 17216, dpi), leftEdge = px(120000, dpi);
+    for (const QString text : {"Page 1", "Page 12", "Page 1234"}) {
+        TppPage page;
+        TppDrawText right = footerText(text, TppTextAlignment::taRightJustified, true);
+        placeText(right, measure);
+        TppDrawText left = footerText(text, TppTextAlignment::taLeftJustified, true);
+        left.top = 60000;
+        placeText(left, measure);
+        page.commands = {right, left};
+        const QImage image = renderPageImage(page, dpi);
+
+        const auto [rightFirst, rightLast] = inkColumns(image, px(50000, dpi), px(55000, dpi));
+        EXPECT_LE(rightLast, rightEdge) << text.toStdString();
+        EXPECT_GE(rightLast, rightEdge - 4) << text.toStdString();
+        EXPECT_NEAR(rightFirst, px(right.left, dpi), 4);
+        const auto [leftFirst, leftLast] = inkColumns(image, px(60000, dpi), px(65000, dpi));
+        EXPECT_GE(leftFirst, leftEdge);
+        EXPECT_LE(leftFirst, leftEdge + 4);
+        EXPECT_NEAR(leftLast - leftFirst, rightLast - rightFirst, 2);
+    }
+}
+
+TEST_F(Render, FixedSizeTextsAreClippedAtTheirEdges) {
+    const double dpi = 300;
+    TppPage page;
+    TppDrawText longText = footerText("A description far longer than its column", TppTextAlignment::taLeftJustified, false);
+    page.commands = {longText};
+    const QImage image = renderPageImage(page, dpi);
+    const auto [first, last] = inkColumns(image, 0, image.height());
+    EXPECT_NEAR(first, px(120000, dpi), 4);
+    EXPECT_LE(last, px(120000 + 17216, dpi));
+    EXPECT_GE(last, px(120000 + 17216, dpi) - 6);
+}
+
+TEST_F(Render, OnlyOpaqueTextsPaintABackground) {
+    TppPage page;
+    TppDrawText transparent = footerText("Total", TppTextAlignment::taLeftJustified, false);
+    TppDrawText opaque = transparent;
+    opaque.top = 70000;
+    opaque.transparent = false;
+    page.commands = {transparent, opaque};
+    const QColor gray(200, 200, 200);
+    const QImage image = renderPageImage(page, screenDpi, gray);
+    const int x = px(120000 + 16000);  // right of the short text, inside its box
+    EXPECT_EQ(image.pixelColor(x, px(51000)), gray);
+    EXPECT_EQ(image.pixelColor(x, px(71000)), QColor(Qt::white));
+}
+
+TEST_F(Render, PaperThatCannotBeDrawnGivesNoImage) {
+    TppPage page;
+    page.pageDefinition.mmPaperWidth = 0;
+    EXPECT_TRUE(renderPageImage(page, screenDpi).isNull());
+    page.pageDefinition.mmPaperWidth = 2'000'000'000;
+    page.pageDefinition.mmPaperHeight = 2'000'000'000;
+    EXPECT_TRUE(renderPageImage(page, screenDpi).isNull());
+}
+
+} // namespace
