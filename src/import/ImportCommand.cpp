@@ -1,0 +1,168 @@
+#include "ImportCommand.h"
+
+#include "ImportFileChooser.h"
+#include "Prompt.h"
+#include "TableDatabase.h"
+#include "TableField.h"
+#include "TransactionTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QStringList exportFields{"Date", "Description", "OrigDesc", "Amount", "Type",
+                               "Category", "AcctName", "Labels", "Notes"};
+
+// Puts the table's order and filter back however the debit pass ends.
+struct OrderRestorer {
+    TransactionTable &table;
+    QString index = table.indexName();
+    bool filtered = table.filtered();
+    ~OrderRestorer() {
+        try {
+            table.setIndexName(index);
+            table.setFiltered(filtered);
+        } catch (...) {
+            // Leaving by an error already: that error is the one to report.
+        }
+    }
+};
+
+struct ControlsDisabled {
+    TransactionTable &table;
+    explicit ControlsDisabled(TransactionTable &t) : table(t) { table.disableControls(); }
+    ~ControlsDisabled() { table.enableControls(); }
+};
+
+} // namespace
+
+ImportCommand::ImportCommand(TransactionTable &transDB, TAscii2DB &ascii2DB, Prompt &prompt,
+                             ImportFileChooser &chooser, Callbacks callbacks)
+    : transDB_(transDB), ascii2DB_(ascii2DB), prompt_(prompt), chooser_(chooser), callbacks_(std::move(callbacks)) {
+    configureEngine();
+}
+
+void ImportCommand::configureEngine() {
+    ascii2DB_.setDestination(&transDB_);
+    ascii2DB_.setFieldList(exportFields);
+    ascii2DB_.setSkipLines(1);
+    ascii2DB_.setErrorFile("error.txt");
+    ascii2DB_.setAnnotateErrorFile(true);
+    ascii2DB_.setShowDlg(true);
+    ascii2DB_.setShowCaption("Transfer Progress");
+    ascii2DB_.setAbortCaption("&Cancel");
+}
+
+ImportOutcome ImportCommand::Open1Click() {
+    ImportOutcome outcome;
+    // The transfer lets window events run; a second import started from there does nothing.
+    if (busy_) return outcome;
+    busy_ = true;
+    struct Idle {
+        bool &busy;
+        ~Idle() { busy = false; }
+    } idle{busy_};
+
+    if (!prompt_.confirmed(Prompt::Kind::Warning, "Importing a new file will empty the current tranactions. Continue?"))
+        return outcome;
+    const std::optional<QString> file = chooser_.chooseImportFile();
+    if (!file) return outcome;
+    outcome.fileName = QFileInfo(*file).absoluteFilePath();
+    ascii2DB_.setAsciiFile(outcome.fileName);
+    // The file of rejected lines goes beside the file being imported.
+    ascii2DB_.setErrorFile(QFileInfo(outcome.fileName).absoluteDir().filePath("error.txt"));
+    ascii2DB_.setFieldList(exportFields);
+    importFile(outcome);
+    return outcome;
+}
+
+void ImportCommand::importFile(ImportOutcome &outcome) {
+    TableDatabase &database = transDB_.database();
+    const QString table = transDB_.tableName();
+    database.startTransaction(table);
+    double total = 0;
+    try {
+        transDB_.close();
+        transDB_.emptyTable();
+        transDB_.open();
+        if (callbacks_.loadTransactions) callbacks_.loadTransactions();
+        ascii2DB_.Transfer();
+        outcome.errorCode = ascii2DB_.ErrorCode();
+        outcome.message = TAscii2DB::ErrorText(outcome.errorCode);
+        outcome.errorRecord = ascii2DB_.ErrorRecord();
+        outcome.errorField = ascii2DB_.ErrorField();
+        outcome.counters = ascii2DB_.counters();
+        if (committable()) {
+            total = debitPass(outcome);
+            database.commit(table);
+        }
+    } catch (...) {
+        database.rollback(table);
+        reloadAfterRollback();
+        throw;
+    }
+    if (!committable()) {
+        database.rollback(table);
+        outcome.status = ImportOutcome::Status::RolledBack;
+        outcome.firstDate = outcome.lastDate = std::nullopt;
+        prompt_.tell(Prompt::Kind::Plain, outcome.message);
+        reloadAfterRollback();
+        return;
+    }
+    outcome.status = ImportOutcome::Status::Imported;
+    importTotal_ = outcome.importTotal = total;
+    if (callbacks_.refreshReport) callbacks_.refreshReport();
+    if (callbacks_.loadTransactions) callbacks_.loadTransactions();
+    if (outcome.errorCode != 0) {
+        // Some lines were let pass as bad: the user should look at the error file.
+        prompt_.tell(Prompt::Kind::Plain, outcome.message);
+        return;
+    }
+    offerToDelete(outcome);
+}
+
+bool ImportCommand::committable() const {
+    const int code = ascii2DB_.ErrorCode();
+    return code == 0 || (code == 25 && ascii2DB_.ranToEnd());
+}
+
+// Negates every debit once and sums the amounts. Walking in date order, where a changed
+// amount moves no row, visits each row exactly once whatever order the user chose.
+double ImportCommand::debitPass(ImportOutcome &outcome) {
+    ControlsDisabled disabled(transDB_);
+    OrderRestorer restorer{transDB_};
+    transDB_.setFiltered(false);
+    transDB_.setIndexName("DateIndex");
+    TableField &type = transDB_.fieldByName("Type");
+    TableField &amount = transDB_.fieldByName("Amount");
+    TableField &date = transDB_.fieldByName("Date");
+    double total = 0;
+    for (transDB_.first(); !transDB_.eof(); transDB_.next()) {
+        if (type.asString() == "debit") {
+            transDB_.edit();
+            amount.setAsFloat(amount.asFloat() - amount.asFloat() * 2.0);
+            transDB_.post();
+        }
+        total += amount.asFloat();
+        if (!date.isNull()) {
+            const double day = date.asDateTime();
+            if (!outcome.firstDate || day < *outcome.firstDate) outcome.firstDate = day;
+            if (!outcome.lastDate || day > *outcome.lastDate) outcome.lastDate = day;
+        }
+    }
+    return total;
+}
+
+void ImportCommand::offerToDelete(ImportOutcome &outcome) {
+    const QString question = "Your import was successful. Would you like to delete your import file?\r\n\r\nFile: " +
+                             outcome.fileName;
+    if (prompt_.confirmed(Prompt::Kind::Confirmation, question))
+        outcome.fileDeleted = QFile::remove(outcome.fileName);  // a failure is not reported
+}
+
+void ImportCommand::reloadAfterRollback() {
+    transDB_.open();
+    if (callbacks_.loadTransactions) callbacks_.loadTransactions();
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include "Ascii2DB.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class ImportFileChooser;
+class Prompt;
+class TransactionTable;
+
+// What one run of the import command came to.
+struct ImportOutcome {
+    enum class Status {
+        Cancelled,   // no at the warning or no file chosen: nothing changed
+        Imported,    // committed (code 0, or 25 after the whole file was read)
+        RolledBack,  // the table holds what it held before
+    };
+    Status status = Status::Cancelled;
+    QString fileName;
+    int errorCode = 0;
+    QString message;
+    int errorRecord = 0;
+    int errorField = 0;
+    TransferCounters counters;
+    // Set only when the import was committed.
+    double importTotal = 0;
+    std::optional<double> firstDate, lastDate;  // day numbers of the earliest and latest row
+    bool fileDeleted = false;
+};
+
+// File > Import: replaces the table's content with the transactions of one export file.
+// Emptying the table, the transfer and the negation of the debits are one store transaction,
+// so an import that fails leaves the table exactly as it was.
+class ImportCommand {
+public:
+    struct Callbacks {
+        std::function<void()> loadTransactions;  // open the table, accounts, date range, report
+        std::function<void()> refreshReport;     // the report refresh
+    };
+
+    // `transDB` is the main table object; `ascii2DB` is the engine, set up here for the
+    // service's export (its progress window is the caller's, through setProgress).
+    ImportCommand(TransactionTable &transDB, TAscii2DB &ascii2DB, Prompt &prompt, ImportFileChooser &chooser,
+                  Callbacks callbacks);
+
+    ImportOutcome Open1Click();
+
+    // The net sum of the amounts after the last committed import, debits negative.
+    double ImportTotal() const { return importTotal_; }
+
+private:
+    void configureEngine();
+    void importFile(ImportOutcome &outcome);
+    bool committable() const;
+    double debitPass(ImportOutcome &outcome);
+    void offerToDelete(ImportOutcome &outcome);
+    void reloadAfterRollback();
+
+    TransactionTable &transDB_;
+    TAscii2DB &ascii2DB_;
+    Prompt &prompt_;
+    ImportFileChooser &chooser_;
+    Callbacks callbacks_;
+    double importTotal_ = 0;
+    bool busy_ = false;
+};
