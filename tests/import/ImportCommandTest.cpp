@@ -187,3 +187,19 @@ TEST_F(Command, DayMonthYearSystemReadsDatesThatWay) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Command, ShippedSampleImportsCleanly) {
+    const QString sample = QString(SPENDRAKE_TEST_DATA) + "/../../resources/samples/sample-transactions.csv";
+    prompt.answers = {Prompt::Answer::Yes, Prompt::Answer::No};
+    chooser.file = sample;
+    const ImportOutcome outcome = command.Open1Click();
+    EXPECT_EQ(outcome.errorCode, 0);
+    EXPECT_EQ(outcome.counters.RecordsAppended, 342);
+    EXPECT_EQ(outcome.firstDate, DayNumber::fromDate(QDate(2024, 1, 1)));
+    EXPECT_TRUE(column().contains("Pizza \"Napoli\""));
+    EXPECT_TRUE(QFileInfo::exists(sample));
+}
+
+} // namespace
