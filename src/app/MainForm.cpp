@@ -73,6 +73,7 @@ void TMainForm::buildLayout() {
     ReportDesc_->setObjectName("ReportDesc");
     ReportDesc_->setFixedHeight(26);
     ReportDesc_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ReportDesc_->setIndent(4);
     ReportDesc_->setAutoFillBackground(true);
     QPalette tipColours = ReportDesc_->palette();
     tipColours.setColor(QPalette::Window, tipColours.color(QPalette::ToolTipBase));

@@ -1,0 +1,75 @@
+#pragma once
+#include "MainForm.h"
+#include "Prompt.h"
+#include "TableDatabase.h"
+#include "TablePassword.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+// Answers every question from a list (No when the list runs out) and keeps what was asked.
+class TestPrompt : public Prompt {
+public:
+    struct Asked {
+        Kind kind;
+        QString text;
+        Buttons buttons;
+    };
+
+    Answer ask(Kind kind, const QString &text, Buttons buttons) override {
+        asked.push_back({kind, text, buttons});
+        if (answers.empty()) return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::deque<Answer> answers;
+    std::vector<Asked> asked;
+};
+
+// A program folder of its own with an empty table, a runtime folder for the instance marker,
+// and recorders for the error box and the browser.
+class ShellFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "app_tests";
+        static char *argv[] = {name, nullptr};
+        if (!QApplication::instance()) new QApplication(argc, argv);
+    }
+
+    void SetUp() override {
+        TableDatabase::addPassword(TablePassword);
+        TableDatabase database;
+        database.setDirectory(programDir.path());
+        database.createTable("transactions.DAT");
+    }
+
+    MainFormServices services() {
+        MainFormServices s;
+        s.prompt = &prompt;
+        s.errorBox = [this](const QString &text) { errors << text; };
+        s.openUrl = [this](const QUrl &url) { opened << url.toString(); };
+        s.programPath = programDir.filePath("spendrake");
+        s.lockDirectory = runtimeDir.path();
+        s.formats = LocaleFormats::unitedStates();
+        return s;
+    }
+
+    std::unique_ptr<TMainForm> makeForm() { return std::make_unique<TMainForm>(services()); }
+
+    QString programFile(const QString &name) const { return programDir.filePath(name); }
+
+    QTemporaryDir programDir;
+    QTemporaryDir runtimeDir;
+    TestPrompt prompt;
+    QStringList errors;
+    QStringList opened;
+};
