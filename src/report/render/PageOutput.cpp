@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 
 namespace {
 
@@ -43,12 +44,20 @@ void paintPages(QPagedPaintDevice &device, const PageSource &pages, const QStrin
     painter.end();
 }
 
+// The file is replaced only once every page is written: a run that fails half-way leaves the
+// previous file as it was.
 void writePdf(const QString &fileName, const PageSource &pages, const QString &documentName) {
-    QPdfWriter writer(fileName);
-    writer.setResolution(pdfDotsPerInch);
-    writer.setTitle(documentName);
-    writer.setCreator("Spendrake");
-    paintPages(writer, pages, QString("Cannot create file \"%1\".").arg(QDir::toNativeSeparators(fileName)));
+    const QString failure = QString("Cannot create file \"%1\".").arg(QDir::toNativeSeparators(fileName));
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) throw EngineError(failure);
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(pdfDotsPerInch);
+        writer.setTitle(documentName);
+        writer.setCreator("Spendrake");
+        paintPages(writer, pages, failure);
+    }
+    if (!file.commit()) throw EngineError(failure);
 }
 
 void writePdf(const QString &fileName, const std::vector<TppPage> &pages, const QString &documentName) {

@@ -20,7 +20,8 @@ constexpr int pdfDotsPerInch = 1200;
 // engine's error with `failureText`.
 void paintPages(QPagedPaintDevice &device, const PageSource &pages, const QString &failureText);
 
-// Writes the pages into a PDF file named after the document, replacing the file.
-// Raises the engine's error when the file cannot be written. Needs a QGuiApplication.
+// Writes the pages into a PDF file titled with the document name. The file is replaced only
+// when all went well. Raises the engine's error when the file cannot be written; an error the
+// page source raises passes through. Needs a QGuiApplication.
 void writePdf(const QString &fileName, const PageSource &pages, const QString &documentName = "Report");
 void writePdf(const QString &fileName, const std::vector<TppPage> &pages, const QString &documentName = "Report");

@@ -2,6 +2,7 @@
 #include "GuiApplication.h"
 #include "PageOutput.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -59,6 +60,19 @@ TEST_F(PdfOutput, AnEmptyListStillGivesAValidFileAndABadPathRaisesTheError) {
     } catch (const EngineError &error) {
         EXPECT_TRUE(error.text().contains("report.pdf")) << error.text().toStdString();
     }
+}
+
+TEST_F(PdfOutput, AFailingRunLeavesThePreviousFileAsItWas) {
+    const QString file = dir.filePath("report.pdf");
+    writePdf(file, std::vector<TppPage>{numberedPage(1)});
+    const qint64 before = QFileInfo(file).size();
+    int calls = 0;
+    EXPECT_THROW(writePdf(file, [&]() -> std::optional<TppPage> {
+        if (++calls == 3) throw EngineError("Cannot generate report.\n\nthe table went away");
+        return numberedPage(calls);
+    }), EngineError);
+    EXPECT_EQ(QFileInfo(file).size(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
 }
 
 } // namespace
