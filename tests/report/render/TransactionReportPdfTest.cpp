@@ -2,6 +2,7 @@
 #include "DisplayFormatter.h"
 #include "GuiApplication.h"
 #include "PageOutput.h"
+#include "PageRenderer.h"
 #include "TableDatabase.h"
 #include "TablePassword.h"
 #include "TppReport.h"
@@ -126,6 +127,13 @@ TEST_F(TransactionReportPdf, ThreePagesWithSubtotalsGoIntoOnePdf) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 3);
+
+    // The preview's form of page 1: measured and drawn for a 96 dpi screen.
+    report.setTextMeasure(deviceTextMeasure(96));
+    report.regenerate();
+    const QImage preview = renderPageImage(report.page(1), 96);
+    ASSERT_EQ(preview.size(), QSize(816, 1057));  // the report's paper is 279.401 mm high
+    EXPECT_TRUE(preview.save(QString(SPENDRAKE_RENDER_OUTPUT) + "/preview-page-1.png"));
 }
 
 } // namespace
