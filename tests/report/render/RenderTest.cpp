@@ -6,6 +6,7 @@
 
 #include <QFontInfo>
 #include <QPainter>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -138,6 +139,23 @@ TEST_F(Render, OnlyOpaqueTextsPaintABackground) {
     const int x = px(120000 + 16000);  // right of the short text, inside its box
     EXPECT_EQ(image.pixelColor(x, px(51000)), gray);
     EXPECT_EQ(image.pixelColor(x, px(71000)), QColor(Qt::white));
+}
+
+TEST_F(Render, DamagedCommandsDrawWithoutHarm) {
+    TppPage page;
+    TppDrawText text = footerText("odd", TppTextAlignment::taCentered, false);
+    text.font.size = std::nan("");
+    TppDrawText huge = text;
+    huge.font.size = 1e9;
+    huge.width = -5;
+    TppDrawText far = text;
+    far.left = far.top = 2'000'000'000;
+    page.commands = {text, huge, far, TppDrawLine{0, 1000, 100000, 0, teal, std::nan("")},
+                     TppDrawLine{0, 2000, -100000, 0, teal, 1e300}};
+    const QImage image = renderPageImage(page, screenDpi);
+    EXPECT_FALSE(image.isNull());
+    EXPECT_EQ(lineThickness(std::nan(""), screenDpi), 1);
+    EXPECT_GT(deviceTextMeasure(screenDpi)("odd", huge.font).height, 0);
 }
 
 TEST_F(Render, PaperThatCannotBeDrawnGivesNoImage) {
