@@ -173,6 +173,18 @@ TEST(ReportTemplate, MissingFileLeavesTheDefinitionAsItWas)
     EXPECT_EQ(templateText(report), before);
 }
 
+TEST(ReportTemplate, OversizedFilesAreRefusedUnread)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("huge.rtm"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("object a: TppReport\n");
+    ASSERT_TRUE(file.resize(kMaxTemplateFileSize + 1));
+    file.close();
+    TppReport report;
+    EXPECT_THROW(loadTemplate(report, file.fileName(), {}), EngineError);
+}
+
 TEST(ReportTemplate, FilesAreReadFromDiskInEitherForm)
 {
     QTemporaryDir dir;
