@@ -68,6 +68,14 @@ TEST_F(MainFormTest, StartsWithTheTableOpenAndTheFullDateRange) {
     EXPECT_EQ(form->TransDB().recNo(), 0);
 }
 
+TEST_F(MainFormTest, ProgramDirEndsInOneSeparatorAlsoAtTheRoot) {
+    MainFormServices atRoot = services();
+    atRoot.programPath = "/spendrake";
+    TMainForm form(atRoot);
+    EXPECT_EQ(form.ProgramDir(), "/");
+    EXPECT_EQ(form.Database1().directory(), "/");
+}
+
 TEST_F(MainFormTest, DatesComeFromDateOrderWhateverTheCurrentIndex) {
     fill({{45000, -500}, {44990, 20}, {45010, -1}});
     auto form = makeForm();

@@ -1,5 +1,6 @@
 // The real window on a real (virtual) display: it shows with its tool bars, panel, pages and
 // version text, and leaves a picture of itself in the build folder.
+#include "AboutBox.h"
 #include "DatePicker.h"
 #include "ShellFixture.h"
 
@@ -73,4 +74,10 @@ TEST_F(MainWindowSmokeTest, ShowsTheWholeWindow) {
                                                  form->frameGeometry().width(), form->frameGeometry().height());
     if (picture.isNull()) picture = form->grab();
     EXPECT_TRUE(picture.save(shot));
+
+    TAboutBox about(form->VersionInfoResource1(), form.get());
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    QTest::qWait(200);
+    EXPECT_TRUE(about.grab().save(QString(shot).replace("main-window", "about-box")));
 }
