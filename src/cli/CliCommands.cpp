@@ -1,20 +1,89 @@
 #include "CliCommands.h"
 
+#include "Ascii2DB.h"
 #include "CliOptions.h"
+#include "CliPrompt.h"
+#include "CliReport.h"
 #include "CliSession.h"
+#include "ImportCommand.h"
+#include "ImportFileChooser.h"
+#include "PageExport.h"
+#include "PageOutput.h"
 #include "RowsCsv.h"
 
+#include <QFile>
 #include <QTextStream>
 
 namespace {
+
+class NamedFile : public ImportFileChooser {
+public:
+    explicit NamedFile(QString name) : name_(std::move(name)) {}
+    std::optional<QString> chooseImportFile() override { return name_; }
+
+private:
+    QString name_;
+};
 
 int runInit(CliSession &session) {
     session.database().createTable(session.table().tableName());
     return 0;
 }
 
-int runRows(CliSession &session) {
-    session.table().open();
+void printCounters(QTextStream &out, const ImportOutcome &outcome) {
+    const TransferCounters &c = outcome.counters;
+    out << "Records read: " << c.RecordsRead << "\n"
+        << "Records appended: " << c.RecordsAppended << "\n"
+        << "Records rejected: " << c.RejectedRecords << "\n"
+        << "Blank records: " << c.BlankRecords << "\n";
+    if (outcome.status == ImportOutcome::Status::Imported) out << "Import total: " << QString::number(outcome.importTotal, 'g', 15) << "\n";
+    else out << "The table was left as it was.\n";
+}
+
+int runImport(CliSession &session, const CliOptions &options) {
+    if (!QFile::exists(options.importFile)) throw UsageError(QString("no such file %1").arg(options.importFile));
+    QTextStream out(stdout);
+    CliPrompt prompt(out);
+    NamedFile file(options.importFile);
+    TAscii2DB engine;
+    engine.setShowDlg(false);
+    TransactionTable &table = session.table();
+    ImportCommand command(table, engine, prompt, file, {[&table] { table.open(); }, {}});
+    const ImportOutcome outcome = command.Open1Click();
+    if (outcome.errorCode == 0) out << TAscii2DB::ErrorText(0) << "\n";
+    printCounters(out, outcome);
+    return outcome.status == ImportOutcome::Status::Imported && outcome.errorCode == 0 ? 0 : 1;
+}
+
+void writeFile(const QString &name, const QByteArray &bytes) {
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+        throw std::runtime_error(QString("Unable to write to %1").arg(name).toStdString());
+}
+
+int runReport(CliSession &session, const CliOptions &options) {
+    CliReport run(session, options);
+    TppReport &report = run.report();
+    const int pageCount = report.pageCount();
+    const PageAt pageAt = [&report](int pageNo) { return report.page(pageNo); };
+    switch (options.output) {
+    case ReportOutput::Pdf: {
+        int next = 1;
+        writePdf(options.outputFile, [&]() -> std::optional<TppPage> {
+            if (next > pageCount) return std::nullopt;
+            return report.page(next++);
+        }, report.printerSetup.documentName);
+        break;
+    }
+    case ReportOutput::Json: writeFile(options.outputFile, pagesAsJson(pageCount, pageAt)); break;
+    case ReportOutput::Text: QTextStream(stdout) << pagesAsText(run.description(), pageCount, pageAt); break;
+    case ReportOutput::None: break;
+    }
+    return 0;
+}
+
+int runRows(CliSession &session, const CliOptions &options) {
+    CliReport run(session, options);
     QTextStream out(stdout);
     writeRowsCsv(session.table(), out);
     return 0;
@@ -25,6 +94,7 @@ int runRows(CliSession &session) {
 int runCliCommand(const CliOptions &options) {
     CliSession session(options);
     if (options.command == "init") return runInit(session);
-    if (options.command == "rows") return runRows(session);
-    throw UsageError(QString("the %1 command is not available yet").arg(options.command));
+    if (options.command == "import") return runImport(session, options);
+    if (options.command == "report") return runReport(session, options);
+    return runRows(session, options);
 }

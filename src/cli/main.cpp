@@ -4,12 +4,28 @@
 #include "CliOptions.h"
 #include "EngineError.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
-#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt's complaints about the desktop session (runtime folder and the like) mean nothing to a
+// program that shows no window; everything else still reaches standard error.
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    if (type != QtFatalMsg && message.startsWith("QStandardPaths:")) return;
+    QTextStream(stderr) << qFormatLogMessage(type, context, message) << "\n";
+    if (type == QtFatalMsg) std::abort();
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
-    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(quietMessages);
+    // Reports measure and draw their texts with fonts, which needs a GUI application; no
+    // window is ever shown, so no display is needed either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     try {
         const CliOptions options = parseCliOptions(app.arguments().mid(1));

@@ -1,0 +1,93 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The companion program run as a user runs it, on a small export of seven transactions.
+class CliEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QFile::copy(SPENDRAKE_TEST_DATA "/cli/export.csv", exportFile()));
+        ASSERT_EQ(run({"init"}), 0);
+    }
+
+    QString exportFile() const { return folder.filePath("export.csv"); }
+
+    int run(QStringList arguments) {
+        QProcess process;
+        process.start(SPENDRAKE_CLI, QStringList{"--locale", "en_US", "--dir", folder.path()} + arguments);
+        process.waitForFinished(60000);
+        out = QString::fromUtf8(process.readAllStandardOutput());
+        err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    QTemporaryDir folder;
+    QString out, err;
+};
+
+TEST_F(CliEndToEnd, ImportThenReportAndRows) {
+    ASSERT_EQ(run({"import", exportFile()}), 0) << out.toStdString() << err.toStdString();
+    EXPECT_TRUE(out.contains("Records appended: 7"));
+    EXPECT_TRUE(out.contains("Import total: 3688"));
+    EXPECT_TRUE(QFile::exists(exportFile()));  // never deleted without asking
+
+    ASSERT_EQ(run({"report", "--subtotal", "--sort", "Category", "--text"}), 0) << err.toStdString();
+    const QStringList lines = out.split('\n');
+    EXPECT_EQ(lines.mid(0, 5), (QStringList{" All Account(s) 1/2/2024 - 2/3/2024", "Transaction Report",
+                                            "All Account(s)", "1/2/2024 - 2/3/2024", ""}));
+    for (const char *text : {"Coffee", "Groceries", "Income", "Rent", "-107.50", "5000.00", "3688.00", "($1,200.00)"})
+        EXPECT_TRUE(lines.contains(text)) << text;
+
+    ASSERT_EQ(run({"rows", "--account", "Visa", "--from", "1/10/2024", "--csv"}), 0) << err.toStdString();
+    EXPECT_EQ(out, "Date,Description,Amount,Type,Category,AcctName,Labels,Notes,OrigDesc\n"
+                   "1/15/2024,Corner Grocer,-40.05,debit,Groceries,Visa,,,CORNER GROCER #12\n"
+                   "2/3/2024,Refund,15,credit,Groceries,Visa,,,STORE REFUND\n");
+}
+
+TEST_F(CliEndToEnd, PdfAndJsonAreWritten) {
+    ASSERT_EQ(run({"import", exportFile()}), 0);
+    const QString pdf = folder.filePath("report.pdf"), json = folder.filePath("report.json");
+    ASSERT_EQ(run({"report", "--account", "Checking", "--pdf", pdf}), 0) << err.toStdString();
+    QFile pdfFile(pdf);
+    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdfFile.read(5) == "%PDF-");
+    ASSERT_EQ(run({"report", "--totals-only", "--json", json}), 0) << err.toStdString();
+    QFile jsonFile(json);
+    ASSERT_TRUE(jsonFile.open(QIODevice::ReadOnly));
+    const QByteArray text = jsonFile.readAll();
+    EXPECT_TRUE(text.contains("\"pageCount\": 1"));
+    EXPECT_TRUE(text.contains("\"kind\": \"line\""));
+}
+
+TEST_F(CliEndToEnd, FailedImportKeepsThePreviousRows) {
+    ASSERT_EQ(run({"import", exportFile()}), 0);
+    QFile bad(folder.filePath("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    // Two unreadable dates: the second is beyond the one bad record an import lets pass.
+    bad.write("title\n\"13/45/2024\",\"a\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n"
+              "\"14/45/2024\",\"b\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n");
+    bad.close();
+    EXPECT_EQ(run({"import", bad.fileName()}), 1);
+    EXPECT_TRUE(out.contains("The table was left as it was."));
+    ASSERT_EQ(run({"rows", "--csv"}), 0);
+    EXPECT_EQ(out.count('\n'), 8);  // header and the seven rows of the first import
+}
+
+TEST_F(CliEndToEnd, BadCriteriaEndWithStatusTwo) {
+    const QStringList bad[] = {{"rows", "--csv", "--from", "13/45/2024"},
+                               {"rows", "--csv", "--sort", "Colour"},
+                               {"rows", "--csv", "--preset", "Next century"},
+                               {"rows", "--csv", "--filter", "Missing"},
+                               {"--locale", "xx_NOWHERE", "rows", "--csv"},
+                               {"import", "/no/such/file.csv"}};
+    for (const QStringList &arguments : bad) {
+        EXPECT_EQ(run(arguments), 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    }
+}
+
+} // namespace
