@@ -73,3 +73,17 @@ TEST_F(ReportFixture, HandlersSupplyLabelTextsAndRunningVariables) {
     EXPECT_TRUE(find(page, "70.5"));
     EXPECT_EQ(textsAt(page, Margin + 1000), (QStringList{"10", "7.5", "107.5"}));
 }
+
+TEST_F(ReportFixture, GroupOnANewPageEachAndBreakOnAComponentsText) {
+    add({{45000, "a", 1, "Food"}, {45001, "b", 2, "Rent"}, {45002, "c", 4, "Rent"}});
+    setOptions(true, false);
+    TppGroup &group = *report.find<TppGroup>("ppGroup2");
+    group.breakType = TppBreakType::btCustomField;
+    group.breakName = "ppDBText3";  // the Category column's text
+    group.newPage = true;
+    report.regenerate();
+    ASSERT_EQ(report.pageCount(), 2);
+    EXPECT_EQ(textsAt(report.page(1), SubtotalLeft), QStringList{"1.00"});
+    EXPECT_EQ(textsAt(report.page(2), SubtotalLeft), QStringList{"6.00"});
+    EXPECT_EQ(grandTotal(report.page(2)), QStringList{"7.00"});
+}
