@@ -42,6 +42,8 @@ std::unique_ptr<SqliteConnection> openLocked(const QString &path) {
     if (rc != SQLITE_OK) connection->fail(rc);
     connection->exec("COMMIT");
     connection->exec("PRAGMA synchronous=FULL");
+    // Room for a whole large import in one transaction; without it the pages spill to disk.
+    connection->exec("PRAGMA cache_size=-65536");
     return connection;
 }
 
