@@ -2,33 +2,14 @@
 #include "DatePicker.h"
 #include "MainForm.h"
 #include "TablePassword.h"
+#include "TransactionDateSpan.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <algorithm>
 #include <utility>
 
 namespace {
-
-// The first and last date in date order over the rows in view, without touching the table's
-// own order. A row without a date sorts first, so it makes the first date blank.
-std::pair<double, double> dateRangeInDateOrder(TransactionTable &table) {
-    bool undated = false, dated = false;
-    double earliest = 0, latest = 0;
-    const int count = table.recordCount();
-    for (int row = 0; row < count; ++row) {
-        const TransactionRecord &record = table.recordAt(row);
-        if (record.isNull(TransactionSchema::Date)) {
-            undated = true;
-            continue;
-        }
-        earliest = dated ? std::min(earliest, record.date) : record.date;
-        latest = dated ? std::max(latest, record.date) : record.date;
-        dated = true;
-    }
-    return {undated ? 0 : earliest, latest};
-}
 
 // Suspends the table's view updates for a scope, also when the scope ends by an error.
 class SuspendedViews {
@@ -71,7 +52,7 @@ void TMainForm::LoadTransactions() {
         SuspendedViews suspended(TransDB_);
         TransDB_.open();
         BuildAccountList();
-        const auto [earliest, latest] = dateRangeInDateOrder(TransDB_);
+        const auto [earliest, latest] = transactionDateSpan(TransDB_);
         StartDate_->setDate(earliest);
         EndDate_->setDate(latest);
         TransDB_.first();
