@@ -93,3 +93,16 @@ TEST(PageRequest, ResolvesToPageNumbers) {
     for (const auto &c : cases)
         EXPECT_EQ(resolvePageRequest(c.request, 3, c.current), c.expected) << int(c.request.pageSetting);
 }
+
+TEST_F(ReportFixture, OnePassReportLearnsItsPageCountAtTheEndUnlessAVariableNeedsItFirst) {
+    addRows(100);
+    report.passSetting = TppPassSetting::psOnePass;
+    report.regenerate();
+    EXPECT_EQ(report.page(1).absolutePageCount, 0);
+    EXPECT_EQ(report.pageCount(), 3);
+    EXPECT_EQ(report.page(1).absolutePageCount, 3);
+
+    report.find<TppSystemVariable>("ppSystemVariable2")->varType = TppVarType::vtPageSetDesc;
+    report.regenerate();
+    EXPECT_TRUE(find(report.page(1), "Page 1 of 3"));
+}
