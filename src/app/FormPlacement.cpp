@@ -33,8 +33,10 @@ TFormPlacement::~TFormPlacement() { window_.removeEventFilter(this); }
 
 bool TFormPlacement::eventFilter(QObject *watched, QEvent *event) {
     if (watched == &window_) {
-        // The window has no close-query handler of its own, so closing is always allowed here.
-        if (event->type() == QEvent::Show && Active) runGuarded(errorBox_, [this] { restore(); });
+        // A window coming back from the task bar is not shown anew. The window has no
+        // close-query handler of its own, so closing is always allowed here.
+        if (event->type() == QEvent::Show && !event->spontaneous() && Active)
+            runGuarded(errorBox_, [this] { restore(); });
         if (event->type() == QEvent::Close && Active) runGuarded(errorBox_, [this] { save(); });
     }
     return QObject::eventFilter(watched, event);

@@ -116,6 +116,27 @@ TEST_F(WindowPlacementTest, RestoresPlaceAndMaximisedState) {
     EXPECT_EQ(ini.value("MainForm", "NormPos"), "10,20,610,420");
 }
 
+TEST_F(WindowPlacementTest, ShowCodesGiveTheirStates) {
+    const std::vector<std::pair<int, Qt::WindowState>> cases = {
+        {1, Qt::WindowNoState}, {5, Qt::WindowNoState}, {9, Qt::WindowNoState}, {3, Qt::WindowMaximized},
+        {2, Qt::WindowMinimized}, {6, Qt::WindowMinimized}, {7, Qt::WindowMinimized}, {4, Qt::WindowNoState},
+        {0, Qt::WindowNoState}};
+    for (const auto &[code, state] : cases) {
+        QFile file(programFile("Spendrake.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[MainForm]\nShowCmd=" + QByteArray::number(code) + "\n");
+        file.close();
+        auto form = makeForm();
+        form->show();
+        QCoreApplication::processEvents();  // the minimise waits for the event loop
+        EXPECT_EQ(form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized), state) << code;
+        form->close();
+        EXPECT_EQ(IniFile::load(programFile("Spendrake.ini")).value("MainForm", "ShowCmd"),
+                  QString::number(state == Qt::WindowMinimized ? 2 : state == Qt::WindowMaximized ? 3 : 1))
+            << code;
+    }
+}
+
 TEST_F(WindowPlacementTest, IgnoresRectanglesItCannotUse) {
     const QByteArray ppi = QByteArray::number(placementPixelsPerInch());
     const QList<QByteArray> cases = {
