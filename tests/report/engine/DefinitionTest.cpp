@@ -1,3 +1,4 @@
+#include "QtPrinters.h"
 #include "ReportUnits.h"
 #include "TransactionLayout.h"
 #include "TppReport.h"

@@ -1,4 +1,5 @@
 #pragma once
+#include "QtPrinters.h"
 #include "TableFixture.h"
 #include "TransactionLayout.h"
 #include "TppReport.h"
@@ -6,9 +7,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <initializer_list>
-
-// Readable failure messages.
-inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
 
 struct Txn {
     double date;
