@@ -104,6 +104,17 @@ TEST_F(FilterCriteria, EachCriterionSelectsItsRows) {
     EXPECT_TRUE(prompt.asked.isEmpty());
 }
 
+TEST_F(FilterCriteria, DatesAreReadInTheTablesShortDateFormat) {
+    LocaleFormats formats;
+    formats.shortDateFormat = "d.M.yyyy";
+    table.setLocaleFormats(formats);
+    TwwFilterDialog filter(table, prompt);
+    filter.FieldInfo = {TwwFieldInfo::range("Date", "Date", "12.1.2014", "13.1.2014"),
+                        value("Date", fdMatchStart, "12.")};
+    filter.ApplyCriteria();
+    EXPECT_EQ(visible(), (QStringList{"Tea House", "Coffee and Tea Bar"}));
+}
+
 TEST_F(FilterCriteria, ResolvedFieldNamesAreStoredInTheCriteria) {
     TwwFilterDialog filter(table, prompt);
     filter.FieldInfo = {byLabel("Tags", fdMatchAny, "x"), byLabel("Nope", fdMatchAny, "x")};

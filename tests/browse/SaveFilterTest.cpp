@@ -207,6 +207,15 @@ TEST_F(SavedFilters, AFileThatCannotBeReadChangesNothing) {
     }
 }
 
+TEST_F(SavedFilters, AFailedWriteIsReported) {
+    store.FilePath = QDir(folder.path()).filePath("no such folder/TransDB.ftr");
+    storeValue("A", "x");
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].first, Prompt::Kind::Error);
+    EXPECT_TRUE(prompt.asked[0].second.startsWith("Cannot write the saved filters file"));
+    EXPECT_FALSE(store.StoreNamedFilter("A"));
+}
+
 TEST_F(SavedFilters, NoFileMeansNoFilters) {
     QStringList list{"stale"};
     EXPECT_FALSE(store.ListNamedFilters(list));
