@@ -68,18 +68,26 @@ struct File : ImportFileChooser {
     std::optional<QString> chooseImportFile() override { return exportFile(); }
 };
 
-void OurImport(benchmark::State &state) {
-    TableDatabase::addPassword(TablePassword);
-    const QString file = exportFile();
-    const QString dir = folder().filePath("ours");
-    QDir().mkpath(dir);
-    for (auto _ : state) {
-        state.PauseTiming();
+// A new empty table file in `subfolder`, for one run.
+struct EmptyTable {
+    explicit EmptyTable(const QString &subfolder) {
+        TableDatabase::addPassword(TablePassword);
+        const QString dir = folder().filePath(subfolder);
+        QDir().mkpath(dir);
         QFile::remove(dir + "/transactions.DAT");
-        TableDatabase database;
         database.setDirectory(dir);
         database.createTable("transactions.DAT");
-        TransactionTable transDB(database);
+    }
+    TableDatabase database;
+    TransactionTable transDB{database};
+};
+
+void OurImport(benchmark::State &state) {
+    exportFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        EmptyTable table("ours");
+        TransactionTable &transDB = table.transDB;
         transDB.open();
         Yes prompt;
         File chooser;
@@ -95,18 +103,11 @@ void OurImport(benchmark::State &state) {
 }
 
 void EngineOnly(benchmark::State &state) {
-    TableDatabase::addPassword(TablePassword);
-    const QString dir = folder().filePath("engine");
-    QDir().mkpath(dir);
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(dir + "/transactions.DAT");
-        TableDatabase database;
-        database.setDirectory(dir);
-        database.createTable("transactions.DAT");
-        TransactionTable transDB(database);
+        EmptyTable table("engine");
         TAscii2DB ascii2DB;
-        ascii2DB.setDestination(&transDB);
+        ascii2DB.setDestination(&table.transDB);
         ascii2DB.setFieldList({"Date", "Description", "OrigDesc", "Amount", "Type", "Category", "AcctName", "Labels", "Notes"});
         ascii2DB.setSkipLines(1);
         ascii2DB.setAsciiFile(exportFile());

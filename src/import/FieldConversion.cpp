@@ -141,7 +141,7 @@ double dateTextToDay(const QByteArray &text, const ConversionRules &rules) {
     DateScanner scan{text};
     int n1, n2, n3 = 0, d1, d2, d3 = 0;
     if (!scan.number(n1, d1) || !scan.separator(rules.dateSeparator) || !scan.number(n2, d2)) invalidDate(text);
-    int year, month, day;
+    int year = 0, month = 0, day = 0;
     if (scan.separator(rules.dateSeparator)) {
         if (!scan.number(n3, d3)) invalidDate(text);
         switch (rules.dateOrder) {

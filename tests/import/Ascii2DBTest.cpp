@@ -148,6 +148,17 @@ TEST_F(Engine, TwoBadFieldsCountTwiceButAreWrittenOnce) {
     EXPECT_EQ(column(), QStringList{});
 }
 
+TEST_F(Engine, FailingErrorFileStopsAtTheFirstBadRecord) {
+    if (!QFileInfo::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    TAscii2DB engine;
+    configure(engine, writeFile(exportTitle + exportLine("bad", "Bad", "1") + lines(2)));
+    engine.setErrorFile("/dev/full");
+    engine.Transfer();
+    EXPECT_EQ(engine.ErrorCode(), 25);
+    EXPECT_FALSE(engine.ranToEnd());
+    EXPECT_EQ(column(), QStringList{});
+}
+
 TEST_F(Engine, TooLongFieldStopsWithCode6Or25AfterABadRecord) {
     const QByteArray tooLong = exportLine("1/15/2014", QByteArray(300, 'x').constData(), "1");
     for (bool badBefore : {false, true}) {
