@@ -83,6 +83,7 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
     const QString table = transDB_.tableName();
     database.startTransaction(table);
     double total = 0;
+    std::optional<ControlsDisabled> suspended;  // from the debit pass to the report refresh
     try {
         transDB_.close();
         transDB_.emptyTable();
@@ -95,10 +96,12 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
         outcome.errorField = ascii2DB_.ErrorField();
         outcome.counters = ascii2DB_.counters();
         if (committable()) {
+            suspended.emplace(transDB_);
             total = debitPass(outcome);
             database.commit(table);
         }
     } catch (...) {
+        suspended.reset();
         database.rollback(table);
         reloadAfterRollback();
         throw;
@@ -114,6 +117,7 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
     outcome.status = ImportOutcome::Status::Imported;
     importTotal_ = outcome.importTotal = total;
     if (callbacks_.refreshReport) callbacks_.refreshReport();
+    suspended.reset();
     if (callbacks_.loadTransactions) callbacks_.loadTransactions();
     if (outcome.errorCode != 0) {
         // Some lines were let pass as bad: the user should look at the error file.
@@ -131,7 +135,6 @@ bool ImportCommand::committable() const {
 // Negates every debit once and sums the amounts. Walking in date order, where a changed
 // amount moves no row, visits each row exactly once whatever order the user chose.
 double ImportCommand::debitPass(ImportOutcome &outcome) {
-    ControlsDisabled disabled(transDB_);
     OrderRestorer restorer{transDB_};
     transDB_.setFiltered(false);
     transDB_.setIndexName("DateIndex");

@@ -333,6 +333,8 @@ TEST_F(Engine, ListProblemsEndBeforeAnyRow) {
 TEST_F(Engine, MalformedFilesEndWithACode) {
     QByteArray unquoted;
     for (int i = 0; i < 10; ++i) unquoted += "1/15/2014,Row,Row,1.00,debit,Food,Checking,,\n";
+    const QString text = QString::fromLatin1(exportTitle + lines(3));
+    const QByteArray utf16(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
     QByteArray binary;
     for (int i = 0; i < 4096; ++i) binary.append(char((i * 7919) % 256));
     struct Case {
@@ -345,6 +347,7 @@ TEST_F(Engine, MalformedFilesEndWithACode) {
              Case{"binary", binary, 25, 0},
              Case{"huge line", exportTitle + QByteArray(10 * 1024 * 1024, 'z') + "\n", 6, 0},
              Case{"unterminated quote", exportTitle + lines(1) + "\"1/1/2014\",\"never closed\n" + unquoted, 6, 1},
+             Case{"UTF-16 file", utf16, 25, 0},
              Case{"truncated last line", exportTitle + lines(2) + "\"1/3/2014\",\"Cut", 25, 2},
          }) {
         TAscii2DB engine;
