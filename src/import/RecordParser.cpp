@@ -47,7 +47,7 @@ int RecordParser::escaped(int c) const {
 
 void RecordParser::handOver(std::vector<TFieldStream> &streams) {
     if (size_t(handedOver_) < streams.size()) streams[handedOver_].Text = field_;
-    if (handedOver_ < INT_MAX) ++handedOver_;
+    if (handedOver_ < INT_MAX - 1) ++handedOver_;  // the engine reports the count plus one
     field_.clear();
     fieldStart_ = true;
 }
