@@ -1,11 +1,11 @@
 #include "Ascii2DB.h"
 
 #include "ChunkedInput.h"
-#include "TransferRun.h"
 #include "StoreConversion.h"
 #include "TableDatabase.h"
 #include "TransactionTable.h"
 #include "TransferProgress.h"
+#include "TransferRun.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -23,7 +23,6 @@ bool sameFile(const QString &a, const QString &b) {
 }
 
 } // namespace
-
 
 TAscii2DB::TAscii2DB() = default;
 TAscii2DB::~TAscii2DB() = default;

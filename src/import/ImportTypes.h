@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QtGlobal>
+#include <initializer_list>
 
 class TableField;
 
