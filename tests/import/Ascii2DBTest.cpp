@@ -192,6 +192,11 @@ TEST_F(Engine, NamesFirstTakesTheFieldListFromTheFile) {
     EXPECT_EQ(engine.ErrorCode(), 0);
     EXPECT_EQ(engine.FieldList(), (QStringList{"Date", "Amount"}));
     EXPECT_EQ(amounts(), (std::vector<double>{3.5, -1.25}));
+
+    // A names line of thousands of fields is no header: it must not become thousands of streams.
+    engine.setAsciiFile(writeFile(QByteArray(5000, ',') + "\n1,2\n"));
+    engine.Transfer();
+    EXPECT_EQ(engine.ErrorCode(), 8);
 }
 
 TEST_F(Engine, UpdateModesFindRowsByTheCurrentIndex) {
