@@ -35,7 +35,10 @@ QWidget *emptyPage() {
 
 TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     : QMainWindow(parent), services_(withDefaults(std::move(services), this)),
-      FormPlacement1_(*this, services_.errorBox) {
+      FormPlacement1_(*this, services_.errorBox),
+      importCommand_(TransDB_, Ascii2DB1_, *services_.prompt,
+                     services_.importFileChooser ? *services_.importFileChooser : OpenDialog1_,
+                     {[this] { LoadTransactions(); }, [this] { Button3Click(); }}) {
     setObjectName("MainForm");
     setWindowTitle(ApplicationTitle);
     setWindowIcon(QIcon(":/app/spendrake.png"));
@@ -57,6 +60,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     buildStatusBar();
     buildMainMenu();
     placeAtDesignSize();
+    setUpReport();
 
     guarded([this] { FormCreate(); });
 }

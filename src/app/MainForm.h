@@ -1,9 +1,18 @@
 #pragma once
+#include "Ascii2DB.h"
 #include "FormPlacement.h"
+#include "ImportCommand.h"
 #include "LimitMe.h"
+#include "MainFormReportControls.h"
 #include "MainFormServices.h"
+#include "QtImportFileChooser.h"
+#include "QtTransferProgress.h"
+#include "ReportRefresh.h"
 #include "TableDatabase.h"
+#include "TppReport.h"
 #include "TransactionTable.h"
+#include "TwwFilterDialog.h"
+#include "TwwSaveFilter.h"
 #include "VersionInfoResource.h"
 
 #include <QMainWindow>
@@ -35,14 +44,16 @@ public:
 
     // Program-wide values.
     const QString &ProgramDir() const { return ProgramDir_; }
-    bool Initializing() const { return Initializing_; }
+    bool Initializing() const { return refresh_.Initializing; }
     double AllStartDate() const { return AllStartDate_; }
     double AllEndDate() const { return AllEndDate_; }
     void setAllDates(double start, double end) { AllStartDate_ = start, AllEndDate_ = end; }
     // The marker the advanced filter button keeps: 1 when the criteria changed since the
     // dialog was last opened.
-    int CriteriaChanged() const { return CriteriaChanged_; }
-    void setCriteriaChanged(int value) { CriteriaChanged_ = value; }
+    int CriteriaChanged() const { return refresh_.CriteriaChanged; }
+    void setCriteriaChanged(int value) { refresh_.CriteriaChanged = value; }
+    // The net sum of the amounts after the last successful import, debits negative.
+    double ImportTotal() const { return importCommand_.ImportTotal(); }
     const QString &savedFiltersFile() const { return savedFiltersFile_; }
 
     // Components.
@@ -51,6 +62,11 @@ public:
     TFormPlacement &FormPlacement1() { return FormPlacement1_; }
     TVersionInfoResource &VersionInfoResource1() { return VersionInfoResource1_; }
     TLimitMe &LimitMe1() { return LimitMe1_; }
+    TwwFilterDialog &FilterDlg() { return FilterDlg_; }
+    TwwSaveFilter &wwSaveFilter1() { return wwSaveFilter1_; }
+    TppReport &ppReport1() { return ppReport1_; }
+    TppDBPipeline &ppDBPipeline1() { return ppDBPipeline1_; }
+    TAscii2DB &Ascii2DB1() { return Ascii2DB1_; }
     Prompt &prompt() const { return *services_.prompt; }
     const ErrorBox &errorBox() const { return services_.errorBox; }
     const LocaleFormats &localeFormats() const { return services_.formats; }
@@ -149,6 +165,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -166,6 +183,7 @@ private:
     void wireReportToolbar();
     void wireCriteriaToolbar();
     void placeAtDesignSize();
+    void setUpReport();
     QAction *addMenuItem(QMenu *menu, const QString &objectName, const QString &caption,
                          void (TMainForm::*handler)(), const QKeySequence &shortcut = {});
     template <typename Sender, typename Signal>
@@ -175,10 +193,8 @@ private:
     MainFormServices services_;
     bool instanceRefused_ = false;
     QString ProgramDir_;
-    bool Initializing_ = false;
     double AllStartDate_ = 0;
     double AllEndDate_ = 0;
-    int CriteriaChanged_ = 0;
     QString savedFiltersFile_;
 
     TLimitMe LimitMe1_;
@@ -186,6 +202,16 @@ private:
     TransactionTable TransDB_{Database1_, "transactions.DAT"};
     TVersionInfoResource VersionInfoResource1_;
     TFormPlacement FormPlacement1_;
+    TwwFilterDialog FilterDlg_{TransDB_, *services_.prompt};
+    TwwSaveFilter wwSaveFilter1_{FilterDlg_, *services_.prompt};
+    TppDBPipeline ppDBPipeline1_;
+    TppReport ppReport1_;
+    MainFormReportControls reportControls_{*this};
+    ReportRefresh refresh_{reportControls_, TransDB_, FilterDlg_, ppReport1_};
+    TAscii2DB Ascii2DB1_;
+    QtTransferProgress transferProgress_{this};
+    QtImportFileChooser OpenDialog1_{this};
+    ImportCommand importCommand_;
 
     QToolBar *Toolbar3_ = nullptr;
     QToolButton *ToolbarButton2_ = nullptr;

@@ -5,8 +5,6 @@
 
 #include <QKeyEvent>
 
-void TMainForm::Open1Click() {}
-void TMainForm::Button3Click() {}
 void TMainForm::spbPreviewPrintClick() {}
 void TMainForm::spbPreviewWholeClick() {}
 void TMainForm::spbPreviewWidthClick() {}
@@ -28,6 +26,3 @@ void TMainForm::EndDateCloseUp() {}
 void TMainForm::EndDateDropDown() {}
 void TMainForm::All1Click() {}
 void TMainForm::Today1Click(QAction *) {}
-void TMainForm::wwKeyCombo1Change() {}
-void TMainForm::BreakCheckboxClick() {}
-void TMainForm::TotalsOnlyClick() {}

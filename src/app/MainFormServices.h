@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <functional>
 
+#include "ImportFileChooser.h"
 #include "Prompt.h"
 
 // What the main window takes from its surroundings. The program passes the desktop's message
@@ -18,4 +19,5 @@ struct MainFormServices {
     QString programPath;                           // the running program file
     QString lockDirectory;                         // where the single-instance marker lives
     LocaleFormats formats;
+    ImportFileChooser *importFileChooser = nullptr;  // File > Import's file dialog
 };

@@ -34,17 +34,18 @@ void TMainForm::FormCreate() {
         instanceRefused_ = true;
         return;
     }
-    Initializing_ = true;
+    refresh_.Initializing = true;
     TableDatabase::addPassword(TablePassword);
     ProgramDir_ = directoryWithSeparator(services_.programPath);
     FormPlacement1_.IniFileName = ProgramDir_ + "Spendrake.ini";
     Database1_.setDirectory(ProgramDir_);
     LoadTransactions();
     savedFiltersFile_ = ProgramDir_ + "TransDB.ftr";
+    wwSaveFilter1_.FilePath = savedFiltersFile_;
     LoadFilterMenu();
     AllStartDate_ = StartDate_->date();
     AllEndDate_ = EndDate_->date();
-    Initializing_ = false;
+    refresh_.Initializing = false;
 }
 
 void TMainForm::LoadTransactions() {

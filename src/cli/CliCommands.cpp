@@ -46,7 +46,6 @@ int runImport(CliSession &session, const CliOptions &options) {
     CliPrompt prompt(out);
     NamedFile file(options.importFile);
     TAscii2DB engine;
-    engine.setShowDlg(false);
     TransactionTable &table = session.table();
     ImportCommand command(table, engine, prompt, file, {[&table] { table.open(); }, {}});
     const ImportOutcome outcome = command.Open1Click();
