@@ -2,15 +2,12 @@
 #include "ReportControls.h"
 #include "ReportHandlers.h"
 #include "ReportRefresh.h"
-#include "TableDatabase.h"
-#include "TablePassword.h"
+#include "TableFixture.h"
 #include "TppReport.h"
 #include "TransactionLayout.h"
 #include "TransactionTable.h"
 #include "TwwFilterDialog.h"
 
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,12 +21,10 @@ public:
 };
 
 // A small table, the built-in layout over it, and the refresh wired as the window wires it.
-class ReportRefreshTest : public ::testing::Test {
+class ReportRefreshTest : public TableFixture {
 protected:
     void SetUp() override {
-        TableDatabase::addPassword(TablePassword);
-        database.setDirectory(folder.path());
-        database.createTable("transactions.DAT");
+        TableFixture::SetUp();
         table.open();
         add(45000, "Rent", -1200, "Rent", "Checking");
         add(45000, "Grocer", -82.45, "Food", "Checking");
@@ -66,8 +61,6 @@ protected:
 
     QString caption(const char *name) { return report.find<TppLabel>(name)->caption; }
 
-    QTemporaryDir folder;
-    TableDatabase database;
     TransactionTable table{database};
     SilentPrompt prompt;
     TwwFilterDialog filter{table, prompt};
