@@ -15,13 +15,22 @@ namespace {
 
 const char *columnList = "Date, Description, OrigDesc, Amount, Type, Category, AcctName, Labels, Notes";
 
+void bindColumn(SqliteStatement &statement, int position, const TransactionRecord &record, int c) {
+    if (record.isNull(c)) statement.bindNull(position);
+    else if (c == Date) statement.bindInt(position, qint64(record.date));
+    else if (c == Amount) statement.bindDouble(position, record.amount);
+    else statement.bindText(position, record.text[c]);
+}
+
 void bindRecord(SqliteStatement &statement, const TransactionRecord &record) {
-    for (int c = 0; c < ColumnCount; ++c) {
-        if (record.isNull(c)) statement.bindNull(c + 1);
-        else if (c == Date) statement.bindInt(c + 1, qint64(record.date));
-        else if (c == Amount) statement.bindDouble(c + 1, record.amount);
-        else statement.bindText(c + 1, record.text[c]);
-    }
+    for (int c = 0; c < ColumnCount; ++c) bindColumn(statement, c + 1, record, c);
+}
+
+unsigned changedColumns(const TransactionRecord &before, const TransactionRecord &after) {
+    unsigned changed = 0;
+    for (int c = 0; c < ColumnCount; ++c)
+        if (compareColumn(before, after, c) != 0) changed |= 1u << c;
+    return changed;
 }
 
 } // namespace
@@ -61,13 +70,10 @@ void TransactionTable::open() {
     try {
         insertStatement_ = std::make_unique<SqliteStatement>(
             *connection_, QString("INSERT INTO transactions (%1) VALUES (?,?,?,?,?,?,?,?,?)").arg(columnList));
-        updateStatement_ = std::make_unique<SqliteStatement>(
-            *connection_, "UPDATE transactions SET Date=?, Description=?, OrigDesc=?, Amount=?, Type=?,"
-                          " Category=?, AcctName=?, Labels=?, Notes=? WHERE rowid=?");
         load();
     } catch (...) {
         insertStatement_.reset();
-        updateStatement_.reset();
+        updateStatements_.clear();
         clearCache();
         connection_ = nullptr;
         database_.release(tableName_, this);
@@ -82,7 +88,7 @@ void TransactionTable::close() {
     if (!active()) return;
     postIfPending();
     insertStatement_.reset();
-    updateStatement_.reset();
+    updateStatements_.clear();
     connection_ = nullptr;
     database_.release(tableName_, this);
     clearCache();
@@ -414,18 +420,37 @@ void TransactionTable::cancel() {
     if (state_ == State::Edit || state_ == State::Insert) state_ = State::Browse;
 }
 
-void TransactionTable::writeRecord(const TransactionRecord &record, bool insert) {
-    SqliteStatement &statement = insert ? *insertStatement_ : *updateStatement_;
-    statement.reset();
-    bindRecord(statement, record);
-    if (!insert) statement.bindInt(ColumnCount + 1, record.rowid);
-    statement.step();
-    statement.reset();
+void TransactionTable::insertRecord(const TransactionRecord &record) {
+    insertStatement_->reset();
+    bindRecord(*insertStatement_, record);
+    insertStatement_->step();
+    insertStatement_->reset();
+}
+
+// Writes only the columns that changed, so that SQLite touches only the indexes over them
+// (negating a debit then updates one index, not seven).
+void TransactionTable::updateRecord(const TransactionRecord &record, unsigned changed) {
+    std::unique_ptr<SqliteStatement> &statement = updateStatements_[changed];
+    if (!statement) {
+        const QStringList names = QString(columnList).split(", ");
+        QStringList assignments;
+        for (int c = 0; c < ColumnCount; ++c)
+            if (changed & (1u << c)) assignments << names[c] + "=?";
+        statement = std::make_unique<SqliteStatement>(
+            *connection_, "UPDATE transactions SET " + assignments.join(", ") + " WHERE rowid=?");
+    }
+    statement->reset();
+    int position = 1;
+    for (int c = 0; c < ColumnCount; ++c)
+        if (changed & (1u << c)) bindColumn(*statement, position++, record, c);
+    statement->bindInt(position, record.rowid);
+    statement->step();
+    statement->reset();
 }
 
 void TransactionTable::post() {
     if (state_ == State::Insert) {
-        writeRecord(pending_, true);
+        insertRecord(pending_);
         pending_.rowid = sqlite3_last_insert_rowid(connection_->handle());
         current_ = int(rows_.size());
         slotOfRowid_.emplace(pending_.rowid, current_);
@@ -437,8 +462,8 @@ void TransactionTable::post() {
         return;
     }
     if (state_ != State::Edit) return;
-    writeRecord(pending_, false);
     const TransactionRecord before = rows_[current_];
+    if (const unsigned changed = changedColumns(before, pending_)) updateRecord(pending_, changed);
     rows_[current_] = pending_;
     state_ = State::Browse;
     bool keyChanged = false;

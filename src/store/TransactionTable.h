@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -127,7 +128,8 @@ private:
     void notifyData();
     void notifyActive(bool active);
     bool lessInIndex(int a, int b) const;
-    void writeRecord(const TransactionRecord &record, bool insert);
+    void insertRecord(const TransactionRecord &record);
+    void updateRecord(const TransactionRecord &record, unsigned changedColumns);
     void clearCache();
 
     TableDatabase &database_;
@@ -139,7 +141,7 @@ private:
     std::vector<TableView *> views_;
     SqliteConnection *connection_ = nullptr;
     std::unique_ptr<SqliteStatement> insertStatement_;
-    std::unique_ptr<SqliteStatement> updateStatement_;
+    std::map<unsigned, std::unique_ptr<SqliteStatement>> updateStatements_;  // by changed columns
 
     State state_ = State::Inactive;
     std::vector<TransactionRecord> rows_;   // storage slots

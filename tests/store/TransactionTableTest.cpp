@@ -46,6 +46,31 @@ TEST_F(TableFixture, EditThatMovesARowKeepsTheCursorOnIt) {
     EXPECT_EQ(walk(table), (QStringList{"b", "a", "c"}));
 }
 
+TEST_F(TableFixture, EditsReachTheFileWhateverColumnsChange) {
+    {
+        TransactionTable table(database);
+        table.open();
+        fill(table, {{1, "a", 10}, {2, "b", 20}});
+        table.first();
+        table.edit();
+        table.fieldByName("Amount").setAsFloat(-10);  // one column
+        table.post();
+        table.next();
+        table.edit();
+        table.fieldByName("Description").setAsString("");  // to null, with another column
+        table.fieldByName("Date").setAsFloat(5);
+        table.post();
+        table.edit();  // nothing changed
+        table.post();
+    }
+    TransactionTable table(database);
+    table.open();
+    EXPECT_EQ(walk(table, "Amount"), (QStringList{"-10", "20"}));
+    table.last();
+    EXPECT_TRUE(table.fieldByName("Description").isNull());
+    EXPECT_EQ(table.fieldByName("Date").asFloat(), 5);
+}
+
 TEST_F(TableFixture, TextIsCutToTheFieldSizeOnCharacterBoundaries) {
     TransactionTable table(database);
     table.open();
