@@ -2,8 +2,11 @@
 
 #include "ReportFont.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,23 +38,42 @@ public:
                          toDevicePixels(text.height, dpi_));
         if (!text.transparent) p_.fillRect(box, Qt::white);
         if (text.text.isEmpty() || box.width() <= 0) return;
-        p_.save();
-        // An auto-sized box was measured on its own device; let the text finish past it.
-        if (!text.autoSize) p_.setClipRect(box, Qt::IntersectClip);
-        p_.setFont(reportFont(text.font, dpi_, *p_.device()));
+        const QFont &font = fontFor(text.font);
+        p_.setFont(font);
         p_.setPen(QColor::fromRgb(text.font.color));
+        // An auto-sized box was measured on its own device; let the text finish past it.
+        // Clip only a text that runs past its box: a clip per text makes PDF files slow and big.
+        const bool clipped = !text.autoSize && (text.wordWrap || overflows(font, text.text, box));
+        if (clipped) {
+            p_.save();
+            p_.setClipRect(box, Qt::IntersectClip);
+        }
         const int wrap = text.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
         p_.drawText(box, int(horizontalAlignment(text.alignment) | Qt::AlignTop) | wrap, text.text);
-        p_.restore();
+        if (clipped) p_.restore();
     }
 
 private:
+    // A page uses a handful of fonts; making each Qt font once saves a font lookup per text.
+    const QFont &fontFor(const TppFont &font) const {
+        for (const auto &[key, made] : fonts_)
+            if (key == font) return made;
+        fonts_.emplace_back(font, reportFont(font, dpi_, *p_.device()));
+        return fonts_.back().second;
+    }
+
+    bool overflows(const QFont &font, const QString &text, const QRectF &box) const {
+        const QFontMetricsF metrics(font, p_.device());
+        return metrics.horizontalAdvance(text) > box.width() || metrics.height() > box.height();
+    }
+
     double x(qint64 thousandths) const { return origin_.x() + thousandths / 25400.0 * dpi_; }
     double y(qint64 thousandths) const { return origin_.y() + thousandths / 25400.0 * dpi_; }
 
     QPainter &p_;
     double dpi_;
     QPointF origin_;
+    mutable std::vector<std::pair<TppFont, QFont>> fonts_;
 };
 
 } // namespace
