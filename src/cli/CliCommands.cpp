@@ -12,6 +12,7 @@
 #include "RowsCsv.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -54,10 +55,12 @@ int runImport(CliSession &session, const CliOptions &options) {
     return outcome.status == ImportOutcome::Status::Imported && outcome.errorCode == 0 ? 0 : 1;
 }
 
-void writeFile(const QString &name, const QByteArray &bytes) {
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-        throw std::runtime_error(QString("Unable to write to %1").arg(name).toStdString());
+// Written beside the target and put in place only when complete.
+void writeJsonFile(const QString &name, int pageCount, const PageAt &pages) {
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(QString("Unable to write to %1").arg(name).toStdString());
+    writePagesJson(file, pageCount, pages);
+    if (!file.commit()) throw std::runtime_error(QString("Unable to write to %1").arg(name).toStdString());
 }
 
 int runReport(CliSession &session, const CliOptions &options) {
@@ -74,7 +77,7 @@ int runReport(CliSession &session, const CliOptions &options) {
         }, report.printerSetup.documentName);
         break;
     }
-    case ReportOutput::Json: writeFile(options.outputFile, pagesAsJson(pageCount, pageAt)); break;
+    case ReportOutput::Json: writeJsonFile(options.outputFile, pageCount, pageAt); break;
     case ReportOutput::Text: QTextStream(stdout) << pagesAsText(run.description(), pageCount, pageAt); break;
     case ReportOutput::None: break;
     }

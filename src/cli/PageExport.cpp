@@ -55,15 +55,17 @@ QJsonObject commandAsJson(const TppDrawCommand &command) {
 
 } // namespace
 
-QByteArray pagesAsJson(int pageCount, const PageAt &pages) {
-    QJsonArray pageList;
+void writePagesJson(QIODevice &out, int pageCount, const PageAt &pages) {
+    out.write("{\"pageCount\": " + QByteArray::number(pageCount) + ", \"pages\": [\n");
     for (int pageNo = 1; pageNo <= pageCount; ++pageNo) {
         const TppPage page = pages(pageNo);
         QJsonArray commands;
         for (const TppDrawCommand &command : page.commands) commands.append(commandAsJson(command));
-        pageList.append(QJsonObject{{"pageNo", page.pageNo}, {"commands", commands}});
+        const QJsonObject object{{"pageNo", page.pageNo}, {"commands", commands}};
+        out.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
+        out.write(pageNo < pageCount ? ",\n" : "\n");
     }
-    return QJsonDocument(QJsonObject{{"pageCount", pageCount}, {"pages", pageList}}).toJson();
+    out.write("]}\n");
 }
 
 QString pagesAsText(const QString &description, int pageCount, const PageAt &pages) {

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -60,7 +61,9 @@ TEST_F(CliEndToEnd, PdfAndJsonAreWritten) {
     ASSERT_TRUE(jsonFile.open(QIODevice::ReadOnly));
     const QByteArray text = jsonFile.readAll();
     EXPECT_TRUE(text.contains("\"pageCount\": 1"));
-    EXPECT_TRUE(text.contains("\"kind\": \"line\""));
+    EXPECT_TRUE(text.contains("\"kind\":\"line\""));
+    const QJsonDocument parsed = QJsonDocument::fromJson(text);
+    EXPECT_EQ(parsed["pages"][0]["pageNo"].toInt(), 1);
 }
 
 TEST_F(CliEndToEnd, FailedImportKeepsThePreviousRows) {
