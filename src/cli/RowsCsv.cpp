@@ -2,13 +2,18 @@
 
 #include "TransactionTable.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
 
+bool needsQuotes(const QString &text) {
+    for (const QChar c : text)
+        if (c == '"' || c == ',' || c == '\r' || c == '\n') return true;
+    return false;
+}
+
 QString csvField(const QString &text) {
-    if (!text.contains(QRegularExpression("[\",\r\n]"))) return text;
+    if (!needsQuotes(text)) return text;
     QString quoted = text;
     quoted.replace("\"", "\"\"");
     return '"' + quoted + '"';
