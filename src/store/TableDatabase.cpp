@@ -18,6 +18,11 @@
 
 namespace {
 
+// Page cache sizes in KiB (negative, as SQLite takes them): its default, and the room an
+// import in one transaction needs.
+constexpr int defaultCacheKiB = -2000;
+constexpr int transactionCacheKiB = -65536;
+
 QStringList &registeredPasswords() {
     static QStringList passwords;
     return passwords;
@@ -42,8 +47,6 @@ std::unique_ptr<SqliteConnection> openLocked(const QString &path) {
     if (rc != SQLITE_OK) connection->fail(rc);
     connection->exec("COMMIT");
     connection->exec("PRAGMA synchronous=FULL");
-    // Room for a whole large import in one transaction; without it the pages spill to disk.
-    connection->exec("PRAGMA cache_size=-65536");
     return connection;
 }
 
@@ -260,6 +263,9 @@ void TableDatabase::startTransaction(const QString &tableName) {
     Entry &entry = entryFor(tableName);
     if (entry.inTransaction)
         throw EngineError("A transaction is already active." + tableText(tablePath(tableName)));
+    // Room for a whole large import in one transaction; without it the pages spill to disk.
+    // Only meanwhile: a big cache makes reading the whole table at open several times slower.
+    entry.connection->exec("PRAGMA cache_size=" + QString::number(transactionCacheKiB));
     entry.connection->exec("BEGIN IMMEDIATE");
     entry.inTransaction = true;
 }
@@ -269,6 +275,7 @@ void TableDatabase::commit(const QString &tableName) {
     if (it == entries_.end() || !it->second.inTransaction)
         throw EngineError("No transaction is active." + tableText(tablePath(tableName)));
     it->second.connection->exec("COMMIT");
+    it->second.connection->exec("PRAGMA cache_size=" + QString::number(defaultCacheKiB));
     it->second.inTransaction = false;
     dropIfUnused(tableName);
 }
@@ -277,6 +284,7 @@ void TableDatabase::rollback(const QString &tableName) {
     auto it = entries_.find(tableName);
     if (it == entries_.end() || !it->second.inTransaction) return;
     it->second.connection->exec("ROLLBACK");
+    it->second.connection->exec("PRAGMA cache_size=" + QString::number(defaultCacheKiB));
     it->second.inTransaction = false;
     const auto users = it->second.users;
     dropIfUnused(tableName);

@@ -113,6 +113,14 @@ void TransactionTable::load() {
     clearCache();
     // A plain scan reads the file front to back; sorting in memory beats walking the index,
     // whose every entry costs a lookup into the table.
+    {
+        // Growing the row list as it fills would move every row again and again.
+        SqliteStatement count(*connection_, "SELECT count(*) FROM transactions");
+        if (count.step()) {
+            rows_.reserve(size_t(count.columnInt(0)));
+            slotOfRowid_.reserve(size_t(count.columnInt(0)));
+        }
+    }
     SqliteStatement query(*connection_, QString("SELECT rowid, %1 FROM transactions").arg(columnList));
     while (query.step()) {
         TransactionRecord record;
