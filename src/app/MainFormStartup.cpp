@@ -1,4 +1,5 @@
 // Start-up, first display and the ways the main window ends.
+#include "ControlsDisabled.h"
 #include "DatePicker.h"
 #include "MainForm.h"
 #include "TablePassword.h"
@@ -10,16 +11,6 @@
 #include <utility>
 
 namespace {
-
-// Suspends the table's view updates for a scope, also when the scope ends by an error.
-class SuspendedViews {
-public:
-    explicit SuspendedViews(TransactionTable &table) : table_(table) { table_.disableControls(); }
-    ~SuspendedViews() { table_.enableControls(); }
-
-private:
-    TransactionTable &table_;
-};
 
 QString directoryWithSeparator(const QString &programPath) {
     QString directory = QFileInfo(programPath).absolutePath();
@@ -50,7 +41,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::LoadTransactions() {
     {
-        SuspendedViews suspended(TransDB_);
+        ControlsDisabled suspended(TransDB_);
         TransDB_.open();
         BuildAccountList();
         const auto [earliest, latest] = transactionDateSpan(TransDB_);

@@ -1,5 +1,6 @@
 #include "RowsCsv.h"
 
+#include "ControlsDisabled.h"
 #include "TransactionTable.h"
 
 #include <QStringList>
@@ -38,11 +39,10 @@ void writeRowsCsv(TransactionTable &table, QTextStream &out) {
     QStringList header;
     for (int i = 0; i < table.fieldCount(); ++i) header << table.field(i).fieldName();
     out << header.join(',') << "\n";
-    table.disableControls();
+    const ControlsDisabled suspended(table);
     for (table.first(); !table.eof(); table.next()) {
         QStringList cells;
         for (int i = 0; i < table.fieldCount(); ++i) cells << csvField(cellText(table, table.field(i)));
         out << cells.join(',') << "\n";
     }
-    table.enableControls();
 }

@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "ControlsDisabled.h"
 #include "ImportFileChooser.h"
 #include "Prompt.h"
 #include "TableDatabase.h"
@@ -28,12 +29,6 @@ struct OrderRestorer {
             // Leaving by an error already: that error is the one to report.
         }
     }
-};
-
-struct ControlsDisabled {
-    TransactionTable &table;
-    explicit ControlsDisabled(TransactionTable &t) : table(t) { table.disableControls(); }
-    ~ControlsDisabled() { table.enableControls(); }
 };
 
 } // namespace

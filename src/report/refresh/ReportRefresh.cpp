@@ -1,5 +1,6 @@
 #include "ReportRefresh.h"
 
+#include "ControlsDisabled.h"
 #include "ReportControls.h"
 #include "ReportDescription.h"
 #include "TppReport.h"
@@ -9,18 +10,6 @@
 #include <map>
 
 namespace {
-
-// Suspends the grid's updates for the whole refresh, also when the regeneration throws.
-class ControlsSuspended {
-public:
-    explicit ControlsSuspended(TransactionTable &table) : table_(table) { table_.disableControls(); }
-    ~ControlsSuspended() { table_.enableControls(); }
-    ControlsSuspended(const ControlsSuspended &) = delete;
-    ControlsSuspended &operator=(const ControlsSuspended &) = delete;
-
-private:
-    TransactionTable &table_;
-};
 
 template <class T> void setVisible(TppReport &report, const char *name, bool visible) {
     if (T *object = report.find<T>(name)) object->visible = visible;
@@ -52,7 +41,7 @@ void ReportRefresh::Button3Click() {
     for (qsizetype i = criteria.size() - 1; i >= 0; --i) {
         if (criteria[i].FieldName == "Date" || criteria[i].FieldName == "AcctName") criteria.removeAt(i);
     }
-    ControlsSuspended suspended(table_);
+    const ControlsDisabled suspended(table_);  // also when the regeneration throws
     rewriteToolbarCriteria();
     shapeReport(controls_.totalsOnly(), controls_.subtotal());
     filter_.ApplyCriteria();  // on a closed table it says so itself; the refresh goes on
