@@ -12,9 +12,9 @@ bool isGroupBand(TppBandType type)
     return type == TppBandType::btGroupHeader || type == TppBandType::btGroupFooter;
 }
 
-class ReportBuilder {
+class StreamApplier {
 public:
-    ReportBuilder(TppReport &report, const TemplateHandlers &handlers) : report_(report), handlers_(handlers) {}
+    StreamApplier(TppReport &report, const TemplateHandlers &handlers) : report_(report), handlers_(handlers) {}
 
     void apply(const StreamComponent &root)
     {
@@ -127,5 +127,5 @@ private:
 
 void applyReportStream(TppReport &report, const StreamComponent &root, const TemplateHandlers &handlers)
 {
-    ReportBuilder(report, handlers).apply(root);
+    StreamApplier(report, handlers).apply(root);
 }
