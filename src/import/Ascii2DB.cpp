@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -49,11 +50,7 @@ ConversionRules TAscii2DB::conversionRules() const {
 
 void TAscii2DB::Transfer() {
     if (busy_) return;
-    busy_ = true;
-    struct Idle {
-        bool &busy;
-        ~Idle() { busy = false; }
-    } idle{busy_};
+    const QScopedValueRollback<bool> idle(busy_, true);
     resetOutcome();
 
     Run run;

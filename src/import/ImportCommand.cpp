@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -54,11 +55,7 @@ ImportOutcome ImportCommand::Open1Click() {
     ImportOutcome outcome;
     // The transfer lets window events run; a second import started from there does nothing.
     if (busy_) return outcome;
-    busy_ = true;
-    struct Idle {
-        bool &busy;
-        ~Idle() { busy = false; }
-    } idle{busy_};
+    const QScopedValueRollback<bool> idle(busy_, true);
 
     if (!prompt_.confirmed(Prompt::Kind::Warning, "Importing a new file will empty the current tranactions. Continue?"))
         return outcome;
