@@ -18,6 +18,13 @@ constexpr int MaxNamesFields = 1024;
 
 constexpr int ProgressWidth = 200;
 
+// The field a list entry names: "Name", or "Name,width" for fixed-width records.
+QString listedName(const QString &entry) {
+    const QString text = entry.trimmed().toUpper();
+    const qsizetype comma = text.indexOf(',');
+    return comma < 0 ? text : text.left(comma).trimmed();
+}
+
 bool sameFile(const QString &a, const QString &b) {
     const QString canonicalA = QFileInfo(a).canonicalFilePath();
     return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
@@ -164,7 +171,7 @@ bool TAscii2DB::openWorkTable(Run &run) {
         run.ownTransaction = true;
     }
     const auto listed = std::count_if(FieldList_.begin(), FieldList_.end(),
-                                      [](const QString &entry) { return entry.toUpper() != "SKIP"; });
+                                      [](const QString &entry) { return listedName(entry) != "SKIP"; });
     if (listed > run.work->fieldCount()) {
         ErrorCode_ = 8;
         return false;
@@ -176,7 +183,7 @@ bool TAscii2DB::buildStreams(Run &run) {
     for (const QString &entry : FieldList_) {
         const QString text = entry.trimmed().toUpper();
         const qsizetype comma = text.indexOf(',');
-        const QString name = comma < 0 ? text : text.left(comma).trimmed();
+        const QString name = listedName(entry);
         TFieldStream stream;
         if (FixedWidth_) {
             bool ok = false;

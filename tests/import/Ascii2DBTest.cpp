@@ -317,6 +317,21 @@ TEST_F(Engine, FixedWidthColumns) {
     EXPECT_EQ(engine.ErrorCode(), 11);
 }
 
+TEST_F(Engine, SkippedFixedWidthColumnsAreNoTableFields) {
+    TAscii2DB engine;
+    engine.setDestination(&transDB);
+    engine.setAsciiFile(writeFile("20140115##Coffee3.50dcgalo\r\n"));
+    engine.setFixedWidth(true);
+    engine.setDateFormat(dfBCD);
+    // All nine fields of the table and one skipped column besides.
+    engine.setFieldList({"Date,8", "skip, 2", "Description,6", "Amount,4", "OrigDesc,1", "Type,1", "Category,1",
+                         "AcctName,1", "Labels,1", "Notes,1"});
+    engine.Transfer();
+    EXPECT_EQ(engine.ErrorCode(), 0);
+    EXPECT_EQ(column(), QStringList{"Coffee"});
+    EXPECT_EQ(amounts(), std::vector<double>{3.5});
+}
+
 TEST_F(Engine, ListProblemsEndBeforeAnyRow) {
     fill(1);
     struct Case {
