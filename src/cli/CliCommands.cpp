@@ -8,7 +8,6 @@
 #include "ImportCommand.h"
 #include "ImportFileChooser.h"
 #include "PageExport.h"
-#include "PageOutput.h"
 #include "RowsCsv.h"
 
 #include <QFile>
@@ -56,29 +55,32 @@ int runImport(CliSession &session, const CliOptions &options) {
 }
 
 // Written beside the target and put in place only when complete.
-void writeJsonFile(const QString &name, int pageCount, const PageAt &pages) {
+void writeJsonFile(const QString &name, int pageCount, const PageSource &pages) {
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error(QString("Unable to write to %1").arg(name).toStdString());
     writePagesJson(file, pageCount, pages);
     if (!file.commit()) throw std::runtime_error(QString("Unable to write to %1").arg(name).toStdString());
 }
 
+// The report's pages in order, each made when it is asked for.
+PageSource pagesInOrder(TppReport &report) {
+    return [&report, next = 1, count = report.pageCount()]() mutable -> std::optional<TppPage> {
+        if (next > count) return std::nullopt;
+        return report.page(next++);
+    };
+}
+
 int runReport(CliSession &session, const CliOptions &options) {
     CliReport run(session, options);
     TppReport &report = run.report();
-    const int pageCount = report.pageCount();
-    const PageAt pageAt = [&report](int pageNo) { return report.page(pageNo); };
     switch (options.output) {
-    case ReportOutput::Pdf: {
-        int next = 1;
-        writePdf(options.outputFile, [&]() -> std::optional<TppPage> {
-            if (next > pageCount) return std::nullopt;
-            return report.page(next++);
-        }, report.printerSetup.documentName);
+    case ReportOutput::Pdf: writePdf(options.outputFile, pagesInOrder(report), report.printerSetup.documentName); break;
+    case ReportOutput::Json: writeJsonFile(options.outputFile, report.pageCount(), pagesInOrder(report)); break;
+    case ReportOutput::Text: {
+        QTextStream out(stdout);
+        writePagesText(out, run.description(), pagesInOrder(report));
         break;
     }
-    case ReportOutput::Json: writeJsonFile(options.outputFile, pageCount, pageAt); break;
-    case ReportOutput::Text: QTextStream(stdout) << pagesAsText(run.description(), pageCount, pageAt); break;
     case ReportOutput::None: break;
     }
     return 0;

@@ -54,12 +54,16 @@ void CliReport::chooseOrder(const QString &sortEntry) {
     session_.table().setIndexName(found->second);
 }
 
-QString CliReport::dateText(const QString &text, const char *option) const {
-    if (text.isEmpty()) return text;  // an open end
+double CliReport::parsedDate(const QString &text, const char *option) const {
     const std::optional<double> day = session_.formats().parseShortDate(text);
     if (!day)
         throw UsageError(QString("%1 %2 is not a date in the form %3").arg(option, text, session_.formats().shortDateFormat));
-    return session_.formats().formatShortDate(*day);
+    return *day;
+}
+
+QString CliReport::dateText(const QString &text, const char *option) const {
+    if (text.isEmpty()) return text;  // an open end
+    return session_.formats().formatShortDate(parsedDate(text, option));
 }
 
 void CliReport::chooseDates(const CliOptions &options) {
@@ -73,12 +77,7 @@ void CliReport::chooseDates(const CliOptions &options) {
     if (options.preset.isEmpty()) return;
     const RangePresetItem *preset = findRangePreset(options.preset);
     if (!preset) throw UsageError(QString("unknown range preset %1").arg(options.preset));
-    double today = DateFunctions::Today();
-    if (!options.today.isEmpty()) {
-        const std::optional<double> day = formats.parseShortDate(options.today);
-        if (!day) throw UsageError(QString("--today %1 is not a date in the form %2").arg(options.today, formats.shortDateFormat));
-        today = *day;
-    }
+    const double today = options.today.isEmpty() ? DateFunctions::Today() : parsedDate(options.today, "--today");
     const DateRange range = presetRange(preset->preset, today, DateRange{earliest, latest});
     controls_.startDate = shown(range.start);
     controls_.endDate = shown(range.end);

@@ -24,6 +24,7 @@ private:
     void chooseDates(const CliOptions &options);
     void chooseAccount(const QString &account);
     void restoreFilter(const QString &name);
+    double parsedDate(const QString &text, const char *option) const;
     QString dateText(const QString &text, const char *option) const;
 
     CliSession &session_;

@@ -55,26 +55,27 @@ QJsonObject commandAsJson(const TppDrawCommand &command) {
 
 } // namespace
 
-void writePagesJson(QIODevice &out, int pageCount, const PageAt &pages) {
+void writePagesJson(QIODevice &out, int pageCount, const PageSource &pages) {
     out.write("{\"pageCount\": " + QByteArray::number(pageCount) + ", \"pages\": [\n");
-    for (int pageNo = 1; pageNo <= pageCount; ++pageNo) {
-        const TppPage page = pages(pageNo);
+    const char *separator = "";
+    while (const std::optional<TppPage> page = pages()) {
         QJsonArray commands;
-        for (const TppDrawCommand &command : page.commands) commands.append(commandAsJson(command));
-        const QJsonObject object{{"pageNo", page.pageNo}, {"commands", commands}};
+        for (const TppDrawCommand &command : page->commands) commands.append(commandAsJson(command));
+        const QJsonObject object{{"pageNo", page->pageNo}, {"commands", commands}};
+        out.write(separator);
         out.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
-        out.write(pageNo < pageCount ? ",\n" : "\n");
+        separator = ",\n";
     }
-    out.write("]}\n");
+    out.write("\n]}\n");
 }
 
-QString pagesAsText(const QString &description, int pageCount, const PageAt &pages) {
-    QString out = description + "\n";
-    for (int pageNo = 1; pageNo <= pageCount; ++pageNo) {
-        if (pageNo > 1) out += "\f\n";
-        for (const TppDrawCommand &command : pages(pageNo).commands) {
-            if (const auto *text = std::get_if<TppDrawText>(&command)) out += text->text + "\n";
-        }
+void writePagesText(QTextStream &out, const QString &description, const PageSource &pages) {
+    out << description << "\n";
+    bool first = true;
+    while (const std::optional<TppPage> page = pages()) {
+        if (!first) out << "\f\n";
+        first = false;
+        for (const TppDrawCommand &command : page->commands)
+            if (const auto *text = std::get_if<TppDrawText>(&command)) out << text->text << "\n";
     }
-    return out;
 }
