@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -38,12 +37,12 @@ public:
                          toDevicePixels(text.height, dpi_));
         if (!text.transparent) p_.fillRect(box, Qt::white);
         if (text.text.isEmpty() || box.width() <= 0) return;
-        const QFont &font = fontFor(text.font);
-        p_.setFont(font);
+        const MadeFont &made = fontFor(text.font);
+        p_.setFont(made.font);
         p_.setPen(QColor::fromRgb(text.font.color));
         // An auto-sized box was measured on its own device; let the text finish past it.
         // Clip only a text that runs past its box: a clip per text makes PDF files slow and big.
-        const bool clipped = !text.autoSize && (text.wordWrap || overflows(font, text.text, box));
+        const bool clipped = !text.autoSize && (text.wordWrap || overflows(made.metrics, text.text, box));
         if (clipped) {
             p_.save();
             p_.setClipRect(box, Qt::IntersectClip);
@@ -54,16 +53,23 @@ public:
     }
 
 private:
-    // A page uses a handful of fonts; making each Qt font once saves a font lookup per text.
-    const QFont &fontFor(const TppFont &font) const {
-        for (const auto &[key, made] : fonts_)
-            if (key == font) return made;
-        fonts_.emplace_back(font, reportFont(font, dpi_, *p_.device()));
-        return fonts_.back().second;
+    struct MadeFont {
+        TppFont key;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    // A page uses a handful of fonts; making each Qt font and its metrics once saves a font
+    // lookup per text.
+    const MadeFont &fontFor(const TppFont &font) const {
+        for (const MadeFont &made : fonts_)
+            if (made.key == font) return made;
+        const QFont qt = reportFont(font, dpi_, *p_.device());
+        fonts_.push_back({font, qt, QFontMetricsF(qt, p_.device())});
+        return fonts_.back();
     }
 
-    bool overflows(const QFont &font, const QString &text, const QRectF &box) const {
-        const QFontMetricsF metrics(font, p_.device());
+    static bool overflows(const QFontMetricsF &metrics, const QString &text, const QRectF &box) {
         return metrics.horizontalAdvance(text) > box.width() || metrics.height() > box.height();
     }
 
@@ -73,7 +79,7 @@ private:
     QPainter &p_;
     double dpi_;
     QPointF origin_;
-    mutable std::vector<std::pair<TppFont, QFont>> fonts_;
+    mutable std::vector<MadeFont> fonts_;
 };
 
 } // namespace
