@@ -106,17 +106,27 @@ Digits splitDecimal(const QString &plain) {
     return {plain.left(point), plain.mid(point + 1)};
 }
 
+// The first `significant` digits of a finite |value| and the power of ten of the first one.
+struct Mantissa {
+    QString digits;
+    int exponent = 0;
+};
+
+Mantissa mantissaOf(double magnitude, int significant) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, magnitude);
+    Mantissa m;
+    const char *c = buffer;
+    for (; *c && *c != 'e'; ++c)
+        if (*c >= '0' && *c <= '9') m.digits += QChar(*c);
+    m.exponent = *c == 'e' ? std::atoi(c + 1) : 0;
+    return m;
+}
+
 Digits scientificDigits(double magnitude, const Picture &p) {
     const int integerDigits = std::max(1, p.integerDigits);
     if (magnitude == 0) return {QString(integerDigits, '0'), QString(p.fractionDigits, '0'), 0};
-    const int significant = std::clamp(integerDigits + p.fractionDigits, 1, 17);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, magnitude);
-    QString digits;
-    const char *c = buffer;
-    for (; *c && *c != 'e'; ++c)
-        if (*c >= '0' && *c <= '9') digits += QChar(*c);
-    const int exponent = *c == 'e' ? std::atoi(c + 1) : 0;
+    auto [digits, exponent] = mantissaOf(magnitude, std::clamp(integerDigits + p.fractionDigits, 1, 17));
     while (digits.size() < integerDigits) digits += '0';
     return {digits.left(integerDigits), digits.mid(integerDigits), exponent - (integerDigits - 1)};
 }
@@ -206,13 +216,7 @@ private:
 QString formatGeneralNumber(double value, const LocaleFormats &formats) {
     if (!std::isfinite(value)) return nonFinite(value);
     if (value == 0) return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    QString digits;
-    const char *c = buffer;
-    for (; *c && *c != 'e'; ++c)
-        if (*c >= '0' && *c <= '9') digits += QChar(*c);
-    const int exponent = std::atoi(c + 1);
+    auto [digits, exponent] = mantissaOf(std::fabs(value), 15);
     while (digits.size() > 1 && digits.endsWith('0')) digits.chop(1);
     const QString sign = value < 0 ? "-" : "";
     if (exponent >= 15 || exponent < -5) {
