@@ -42,7 +42,7 @@ QString longTimeOf(qint64 msOfDay, const LocaleFormats &formats) {
 
 QString shortTimeOf(qint64 msOfDay, const LocaleFormats &formats) {
     QString format = formats.longTimeFormat;
-    const QChar separator = firstSeparator(format, ':');
+    const QChar separator = timeSeparator(formats);
     format.remove(QString(separator) + "ss").remove(QString(separator) + "s");
     return QTime::fromMSecsSinceStartOfDay(int(msOfDay)).toString(format);
 }
@@ -108,11 +108,11 @@ private:
             return 1;
         }
         if (c == '/') {
-            out += firstSeparator(formats_.shortDateFormat, '/');
+            out += dateSeparator(formats_);
             return 1;
         }
         if (c == ':') {
-            out += firstSeparator(formats_.longTimeFormat, ':');
+            out += timeSeparator(formats_);
             return 1;
         }
         if (QStringLiteral("dmyhnszt").contains(lower)) return field(at, lower, out);
@@ -208,6 +208,10 @@ private:
 };
 
 } // namespace
+
+QChar dateSeparator(const LocaleFormats &formats) { return firstSeparator(formats.shortDateFormat, '/'); }
+
+QChar timeSeparator(const LocaleFormats &formats) { return firstSeparator(formats.longTimeFormat, ':'); }
 
 QString formatDateTimePattern(const QString &pattern, double dayNumber, const LocaleFormats &formats) {
     const auto moment = splitDayNumber(dayNumber);

@@ -9,3 +9,8 @@ QString formatDateTimePattern(const QString &pattern, double dayNumber, const Lo
 
 // The time of day of a day number in the locale's long time format.
 QString formatLongTime(double dayNumber, const LocaleFormats &formats);
+
+// What "/" and ":" stand for in patterns and edit masks: the first separator of the locale's
+// short date and of its long time format.
+QChar dateSeparator(const LocaleFormats &formats);
+QChar timeSeparator(const LocaleFormats &formats);

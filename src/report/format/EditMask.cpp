@@ -1,5 +1,7 @@
 #include "EditMask.h"
 
+#include "DateTimePattern.h"
+
 #include <vector>
 
 namespace {
@@ -37,12 +39,6 @@ struct Position {
     int letterCase = 0;  // 1 upper, -1 lower
 };
 
-QChar separatorOf(const QString &qtPattern, QChar fallback) {
-    for (QChar c : qtPattern)
-        if (!c.isLetter() && !c.isSpace() && c != '\'') return c;
-    return fallback;
-}
-
 std::vector<Position> positionsOf(const QString &body, const LocaleFormats &formats, bool &fillFromRight) {
     std::vector<Position> positions;
     int letterCase = 0;
@@ -54,8 +50,8 @@ std::vector<Position> positionsOf(const QString &body, const LocaleFormats &form
         else if (c == '<') letterCase = -1;
         else if (c == '\\') { if (++i < body.size()) positions.push_back({false, body.at(i)}); }
         else if (QStringLiteral("LlAaCc09#").contains(c)) positions.push_back({true, {}, letterCase});
-        else if (c == ':') positions.push_back({false, separatorOf(formats.longTimeFormat, ':')});
-        else if (c == '/') positions.push_back({false, separatorOf(formats.shortDateFormat, '/')});
+        else if (c == ':') positions.push_back({false, timeSeparator(formats)});
+        else if (c == '/') positions.push_back({false, dateSeparator(formats)});
         else if (c == '_') positions.push_back({false, ' '});
         else positions.push_back({false, c});
     }
