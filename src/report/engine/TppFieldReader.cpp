@@ -4,8 +4,7 @@
 #include "TppDBPipeline.h"
 
 bool readsPipeline(const TppDBText &component, const TppDBPipeline *pipeline) {
-    return pipeline && !component.dataPipeline.isEmpty() &&
-           (component.dataPipeline == pipeline->name() || component.dataPipeline == pipeline->userName());
+    return pipeline && pipeline->answersTo(component.dataPipeline);
 }
 
 FieldReading readField(const TppDBText &component, const TppDBPipeline *pipeline, int row) {

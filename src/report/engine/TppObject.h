@@ -33,6 +33,11 @@ public:
     void setName(const QString &name) { name_ = name; }
     const QString &userName() const { return userName_; }
     void setUserName(const QString &userName) { userName_ = userName; }
+    // Whether a reference to another object (DataPipeline, ResetGroup) names this one, by its
+    // component name or its UserName; an empty reference names nothing.
+    bool answersTo(const QString &reference) const {
+        return !reference.isEmpty() && (reference == name_ || reference == userName_);
+    }
 
     QStringList propertyNames() const;
     bool hasProperty(const QString &name) const { return find(name) != nullptr; }

@@ -26,8 +26,7 @@ TppRunPlan TppRunPlan::make(TppReport &report) {
     for (TppComponent *component : report.components()) {
         if (auto *calc = dynamic_cast<TppDBCalc *>(component)) {
             const bool reads = readsPipeline(*calc, plan.pipeline);
-            const bool resets = plan.group && !calc->resetGroup.isEmpty() &&
-                                (calc->resetGroup == plan.group->name() || calc->resetGroup == plan.group->userName());
+            const bool resets = plan.group && plan.group->answersTo(calc->resetGroup);
             plan.calcIndex[calc] = int(plan.calcs.size());
             plan.calcs.push_back({calc, reads ? plan.pipeline->columnOf(calc->dataField) : -1, resets});
         } else if (auto *variable = dynamic_cast<TppVariable *>(component)) {
