@@ -154,7 +154,6 @@ TppPropertyTable printerSetupProperties() {
     TppPropertyTable table;
     TppPrinterSetup prototype;
     for (const QString &name : prototype.propertyNames()) {
-        if (name == "Name" || name == "UserName") continue;
         names.push_back("PrinterSetup." + name.toStdString());
         table.push_back({names.back().c_str(),
                          [name](const TppObject &o) { return static_cast<const TppReport &>(o).printerSetup.property(name); },
