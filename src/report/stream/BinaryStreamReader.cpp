@@ -92,7 +92,7 @@ private:
     {
         const qsizetype at = pos_;
         QString name = readShortString();
-        if (!name.isEmpty() && !(dotted ? isStreamPropertyName(name) : isStreamIdentifier(name))) {
+        if (!name.isEmpty() && !isStreamName(name, dotted)) {
             pos_ = at;
             fail("a name that is not an identifier");
         }

@@ -54,8 +54,7 @@ private:
 
     void writeName(const QString &name, bool dotted)
     {
-        if (!name.isEmpty() && !(dotted ? isStreamPropertyName(name) : isStreamIdentifier(name)))
-            throw streamError(QStringLiteral("the name '%1' is not an identifier").arg(name));
+        checkStreamName(name, dotted);
         writeShortBytes(name.toLatin1());
     }
 
@@ -68,13 +67,6 @@ private:
             writeValue(p.value);
         }
         out.append('\0');
-    }
-
-    static double finite(double number)
-    {
-        if (!std::isfinite(number))
-            throw streamError("a number that is not finite");
-        return number;
     }
 
     void writeValue(const StreamValue &given)
@@ -104,9 +96,9 @@ private:
         case StreamValueType::Int32: writeLittleEndian(quint64(value.integer), 4); return;
         case StreamValueType::Int64:
         case StreamValueType::Currency: writeLittleEndian(quint64(value.integer), 8); return;
-        case StreamValueType::Extended: out.append(doubleToExtended(finite(value.number))); return;
-        case StreamValueType::Single: writeSingle(float(finite(value.number))); return;
-        case StreamValueType::Date: writeDouble(finite(value.number)); return;
+        case StreamValueType::Extended: out.append(doubleToExtended(finiteStreamNumber(value.number))); return;
+        case StreamValueType::Single: writeSingle(float(finiteStreamNumber(value.number))); return;
+        case StreamValueType::Date: writeDouble(finiteStreamNumber(value.number)); return;
         case StreamValueType::String: writeShortBytes(eightBit(value.text)); return;
         case StreamValueType::LString: writeLongBytes(eightBit(value.text)); return;
         case StreamValueType::Utf8String: writeLongBytes(value.text.toUtf8()); return;

@@ -132,3 +132,8 @@ bool isStreamPropertyName(QStringView text)
             return false;
     return true;
 }
+
+bool isStreamName(QStringView text, bool dotted)
+{
+    return dotted ? isStreamPropertyName(text) : isStreamIdentifier(text);
+}

@@ -82,3 +82,5 @@ struct StreamComponent {
 // Names in a stream are identifiers; property names may also be dotted paths.
 bool isStreamIdentifier(QStringView text);
 bool isStreamPropertyName(QStringView text);
+// The one of the two above that fits where the name stands.
+bool isStreamName(QStringView text, bool dotted);

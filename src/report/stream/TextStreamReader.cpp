@@ -204,7 +204,7 @@ private:
 
     QString expectIdentifier(const char *what, bool dotted = false)
     {
-        if (token_.kind != TokenKind::Name || !(dotted ? isStreamPropertyName(token_.text) : isStreamIdentifier(token_.text)))
+        if (token_.kind != TokenKind::Name || !isStreamName(token_.text, dotted))
             fail(QStringLiteral("%1 expected").arg(what));
         QString name = token_.text;
         advance();

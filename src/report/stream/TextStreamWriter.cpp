@@ -67,12 +67,12 @@ public:
         QString keyword = (component.flags & ffInherited) ? "inherited"
                         : (component.flags & ffInline)  ? "inline"
                                                          : "object";
-        checkName(component.className, false);
+        checkStreamName(component.className, false);
         if (component.className.isEmpty())
             throw streamError("a component without a class name");
         out += indentOf(level) + keyword + ' ';
         if (!component.name.isEmpty()) {
-            checkName(component.name, false);
+            checkStreamName(component.name, false);
             out += component.name + ": ";
         }
         out += component.className;
@@ -86,18 +86,12 @@ public:
     }
 
 private:
-    static void checkName(const QString &name, bool dotted)
-    {
-        if (!name.isEmpty() && !(dotted ? isStreamPropertyName(name) : isStreamIdentifier(name)))
-            throw streamError(QStringLiteral("the name '%1' is not an identifier").arg(name));
-    }
-
     void writeProperties(const std::vector<StreamProperty> &properties, int level)
     {
         for (const StreamProperty &p : properties) {
             if (p.name.isEmpty())
                 throw streamError("a property without a name");
-            checkName(p.name, true);
+            checkStreamName(p.name, true);
             out += indentOf(level) + p.name + " = ";
             writeValue(p.value, level);
             out += '\n';
@@ -116,7 +110,7 @@ private:
         case StreamValueType::Int32:
         case StreamValueType::Int64: out += QString::number(value.integer); return;
         case StreamValueType::Extended: out += formatStreamDouble(value.number); return;
-        case StreamValueType::Single: out += formatSingle(checkFinite(value.number)) + 's'; return;
+        case StreamValueType::Single: out += formatSingle(finiteStreamNumber(value.number)) + 's'; return;
         case StreamValueType::Date: out += formatStreamDouble(value.number) + 'd'; return;
         case StreamValueType::Currency: out += formatCurrency(value.integer) + 'c'; return;
         case StreamValueType::String:
@@ -126,7 +120,7 @@ private:
         case StreamValueType::Ident:
             if (value.text.isEmpty())
                 throw streamError("an empty identifier");
-            checkName(value.text, false);
+            checkStreamName(value.text, false);
             out += value.text;
             return;
         case StreamValueType::Set: writeSet(value.names); return;
@@ -135,13 +129,6 @@ private:
         case StreamValueType::Collection: writeCollection(value.items, level); return;
         }
         throw streamError(QStringLiteral("an unknown value type %1").arg(int(value.type)));
-    }
-
-    static double checkFinite(double number)
-    {
-        if (!std::isfinite(number))
-            throw streamError("a number that is not finite");
-        return number;
     }
 
     // Long strings go on several lines joined with "+"; control characters and lone
@@ -202,8 +189,7 @@ private:
 
 QString formatStreamDouble(double value)
 {
-    if (!std::isfinite(value))
-        throw streamError("a number that is not finite");
+    finiteStreamNumber(value);
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     QString text = QString::fromLatin1(buffer, result.ptr - buffer);
