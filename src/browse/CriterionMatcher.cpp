@@ -105,40 +105,46 @@ bool CriterionMatcher::matchValue(const TransactionRecord &record) const {
     case fdMatchEnd: break;
     default: return !orMode_;  // no term is tested
     }
+    const QString *text = nullptr;
     for (const Term &term : terms_) {
-        const bool pass = termPasses(term, record);
+        const bool pass = termPasses(term, record, text);
         if (pass == orMode_) return pass;
     }
     return !orMode_;
 }
 
-bool CriterionMatcher::termPasses(const Term &term, const TransactionRecord &record) const {
+const QString &CriterionMatcher::textOnce(const TransactionRecord &record, const QString *&text) const {
+    if (!text) text = &fieldText(record);
+    return *text;
+}
+
+bool CriterionMatcher::termPasses(const Term &term, const TransactionRecord &record, const QString *&text) const {
     if (term.isNullWord && fieldIsEmpty(record)) return true;
-    if (matchType_ == fdMatchExact) return valuesEqual(term, record);
+    if (matchType_ == fdMatchExact) return valuesEqual(term, record, text);
     if (term.text.isEmpty()) return false;
-    const QString &text = fieldText(record);
+    const QString &field = textOnce(record, text);
     switch (matchType_) {
-    case fdMatchStart: return text.startsWith(term.text);
-    case fdMatchAny: return text.contains(term.text);
+    case fdMatchStart: return field.startsWith(term.text);
+    case fdMatchAny: return field.contains(term.text);
     default:  // fdMatchEnd: the first occurrence must be the one at the end
-        return text.size() >= term.text.size() && text.indexOf(term.text) == text.size() - term.text.size();
+        return field.size() >= term.text.size() && field.indexOf(term.text) == field.size() - term.text.size();
     }
 }
 
-bool CriterionMatcher::valuesEqual(const Term &term, const TransactionRecord &record) const {
+bool CriterionMatcher::valuesEqual(const Term &term, const TransactionRecord &record, const QString *&text) const {
     switch (field_.type) {
-    case FieldType::String: return fieldText(record) == term.text;
+    case FieldType::String: return textOnce(record, text) == term.text;
     case FieldType::Currency: {
         // The field's text always reads back as a number, so equal texts mean equal numbers;
         // a term that is no number therefore matches nothing.
         if (!term.number) return false;
         const double amount = numberOf(record);
         if (std::fabs(amount - *term.number) > 1e-4 + std::fabs(amount) * 1e-13) return false;
-        return parseDecimal(fieldText(record), formats_) == term.number;
+        return parseDecimal(textOnce(record, text), formats_) == term.number;
     }
     case FieldType::Date:
         if (term.number) return numberOf(record) == *term.number;
-        return fieldText(record) == term.text;
+        return textOnce(record, text) == term.text;
     }
     return false;
 }

@@ -29,8 +29,11 @@ private:
     };
 
     bool matchValue(const TransactionRecord &record) const;
-    bool termPasses(const Term &term, const TransactionRecord &record) const;
-    bool valuesEqual(const Term &term, const TransactionRecord &record) const;
+    // `text` is the record's field text once a term has needed it, so the terms of one
+    // criterion share one upper-casing or formatting per record.
+    bool termPasses(const Term &term, const TransactionRecord &record, const QString *&text) const;
+    bool valuesEqual(const Term &term, const TransactionRecord &record, const QString *&text) const;
+    const QString &textOnce(const TransactionRecord &record, const QString *&text) const;
     bool matchRange(const TransactionRecord &record) const;
     bool fieldIsEmpty(const TransactionRecord &record) const;
     double numberOf(const TransactionRecord &record) const;
