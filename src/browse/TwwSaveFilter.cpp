@@ -4,8 +4,6 @@
 #include "SavedFilterFile.h"
 #include "TwwFilterDialog.h"
 
-#include <QFile>
-
 TwwSaveFilter::TwwSaveFilter(TwwFilterDialog &filterDialog, Prompt &prompt)
     : wwFilterDialog(filterDialog), prompt_(prompt) {}
 
@@ -100,7 +98,8 @@ bool TwwSaveFilter::RemoveNamedFilter(const QString &name) {
 bool TwwSaveFilter::ListNamedFilters(QStringList &list) {
     list.clear();
     QStringList lines;
-    if (!QFile::exists(FilePath) || !readLines(lines)) return false;
+    // A missing file reads as no lines, hence no names.
+    if (!readLines(lines)) return false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // A stray delimiter where a name belongs cannot be a name: such names are refused.
         if (lines[i].isEmpty() || lines[i] == Delimiter) continue;
