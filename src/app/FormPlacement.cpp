@@ -12,6 +12,9 @@ namespace ShowCode {
 constexpr int Normal = 1;
 constexpr int Minimised = 2;
 constexpr int Maximised = 3;
+// Two more codes a stored file may carry that also leave the window minimised.
+constexpr int MinimisedInactive = 6;
+constexpr int MinimisedNoActivate = 7;
 } // namespace ShowCode
 
 QSize placementScreenSize() {
@@ -103,14 +106,16 @@ QRect TFormPlacement::keptOnScreen(const PlacementRecord::Quad &normal) const {
 
 void TFormPlacement::applyState(const PlacementRecord &record) {
     switch (record.showCmd) {
-    case 2: case 6: case 7: {
+    case ShowCode::Minimised:
+    case ShowCode::MinimisedInactive:
+    case ShowCode::MinimisedNoActivate: {
         // Minimising before the window is on screen would be lost; do it once the loop runs.
         window_.setWindowState(Qt::WindowNoState);
         QPointer<QWidget> window(&window_);
         QMetaObject::invokeMethod(&window_, [window] { if (window) window->showMinimized(); }, Qt::QueuedConnection);
         break;
     }
-    case 3:
+    case ShowCode::Maximised:
         window_.setWindowState(Qt::WindowMaximized);
         break;
     default:
