@@ -74,8 +74,9 @@ PlacementRecord TFormPlacement::currentRecord() const {
 void TFormPlacement::restore() {
     saved_ = false;
     const IniFile ini = IniFile::load(IniFileName);
+    const PlacementRecord current = currentRecord();
     const PlacementRecord record =
-        PlacementRecord::read(ini, IniSection, placementScreenSize(), currentRecord(), currentNormal());
+        PlacementRecord::read(ini, IniSection, placementScreenSize(), current, *current.normPos);
     if (record.formVersion >= Version) {
         applyPosition(record);
         applyState(record);
