@@ -79,7 +79,8 @@ void DatePicker::fillYearList(int shownYear) {
 void DatePicker::dropDown() {
     emit droppedDown();
     if (!popup_) buildCalendar();
-    const QDate shown = hasValidDate() ? DayNumber::toDate(date()) : QDate::currentDate();
+    const std::optional<double> typed = formats_.parseShortDate(editor_->text());
+    const QDate shown = typed ? DayNumber::toDate(*typed) : QDate::currentDate();
     calendar_->setSelectedDate(shown);
     calendar_->setCurrentPage(shown.year(), shown.month());
     fillYearList(shown.year());
