@@ -1,5 +1,6 @@
 #include "DatePicker.h"
 #include "DayNumber.h"
+#include "RightClickMenu.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -43,11 +44,8 @@ QString DatePicker::text() const { return editor_->text(); }
 void DatePicker::setText(const QString &text) { editor_->setText(text); }
 
 void DatePicker::setContextMenu(QMenu *menu) {
-    for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(editor_), static_cast<QWidget *>(button_)}) {
-        part->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(part, &QWidget::customContextMenuRequested, menu,
-                [menu, part](const QPoint &at) { menu->popup(part->mapToGlobal(at)); });
-    }
+    for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(editor_), static_cast<QWidget *>(button_)})
+        showMenuOnRightClick(part, menu);
 }
 
 void DatePicker::buildCalendar() {

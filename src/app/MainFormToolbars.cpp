@@ -1,6 +1,7 @@
 // The two tool bars of the main window and the wiring of their controls.
 #include "DatePicker.h"
 #include "MainForm.h"
+#include "RightClickMenu.h"
 #include "ToolbarGlyphs.h"
 
 #include <QButtonGroup>
@@ -55,12 +56,6 @@ QCheckBox *toolbarCheckBox(QToolBar *bar, const char *name, const QString &capti
     box->setMinimumWidth(width);
     bar->addWidget(box);
     return box;
-}
-
-void showMenuOnRightClick(QWidget *widget, QMenu *menu) {
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
-                     [widget, menu](const QPoint &at) { menu->popup(widget->mapToGlobal(at)); });
 }
 
 } // namespace
