@@ -47,6 +47,11 @@ QString versionText(const std::array<std::uint32_t, 2> &words) {
         .arg(words[0] >> 16).arg(words[0] & 0xffff).arg(words[1] >> 16).arg(words[1] & 0xffff);
 }
 
+// How the version texts are filed: by translation, then key.
+QString stringKey(const QString &translation, const QString &key) {
+    return "\\StringFileInfo\\" + translation + "\\" + key;
+}
+
 QString runningProgram() {
     if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
     return QFile::symLinkTarget("/proc/self/exe");
@@ -110,7 +115,7 @@ bool TVersionInfoResource::parse(const QByteArray &bytes, qsizetype at) {
         const std::uint32_t stringCount = in.number(2);
         for (std::uint32_t s = 0; in.ok() && s < stringCount; ++s) {
             const QString key = in.text();
-            strings_.insert("\\StringFileInfo\\" + translation + "\\" + key, in.text());
+            strings_.insert(stringKey(translation, key), in.text());
         }
     }
     if (!in.ok() || !in.atEnd()) return false;
@@ -128,6 +133,6 @@ QString TVersionInfoResource::productVersionText() const {
 QString TVersionInfoResource::value(int keyIndex) const {
     if (keyIndex < 0 || keyIndex >= int(VersionBlock::KeyNames.size()) || translations_.isEmpty()) return {};
     const std::string_view key = VersionBlock::KeyNames[size_t(keyIndex)];
-    return strings_.value("\\StringFileInfo\\" + translations_[currentTranslation_] + "\\" +
-                          QString::fromLatin1(key.data(), qsizetype(key.size())));
+    return strings_.value(
+        stringKey(translations_[currentTranslation_], QString::fromLatin1(key.data(), qsizetype(key.size()))));
 }
