@@ -51,6 +51,9 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     LimitMe1_.BeforeTerminate = [this] { LimitMe1BeforeTerminate(); };
     LimitMe1_.LockDirectory = services_.lockDirectory;
     FormPlacement1_.IniSection = "MainForm";
+    FilterDlg_.BusyCursor = [](bool busy) {
+        busy ? QGuiApplication::setOverrideCursor(Qt::WaitCursor) : QGuiApplication::restoreOverrideCursor();
+    };
 
     buildSavedFilterMenu();
     buildRangeMenu();

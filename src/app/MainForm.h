@@ -29,6 +29,7 @@ class QStatusBar;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class TwwFilterDlg;
 
 // The main window: the tool bars with the report and criteria controls, the description
 // panel, the Report and Transactions pages, the menus and every handler. Its construction is
@@ -149,8 +150,14 @@ public:
     void mskPreviewPageKeyPress(QKeyEvent *event);
     void mskPreviewPercentageKeyPress(QKeyEvent *event);
     void Button2Click();
+    void FilterDlgInitDialog(TwwFilterDlg &Dialog);
+    void FilterDlgSelectField(const QString &FieldName, QString &PictureMask, QStringList &ComboList);
+    void SaveFilterClick();
     void PopupMenu2Popup();
     void LoadFilterMenu();
+    void ClearFilterClick();
+    void LoadFilter(QAction *item);
+    void DeleteFilter(QAction *item);
     void BuildAccountList();
     void AcctListChange();
     void StartDateCloseUp();
@@ -189,6 +196,7 @@ private:
     template <typename Sender, typename Signal>
     void wire(Sender *sender, Signal signal, void (TMainForm::*handler)());
     void openPage(const QString &path);
+    bool runFilterDialog(FilterDialogSession &session);
 
     MainFormServices services_;
     bool instanceRefused_ = false;

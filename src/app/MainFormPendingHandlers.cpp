@@ -15,9 +15,6 @@ void TMainForm::spbPreviewNextClick() {}
 void TMainForm::spbPreviewLastClick() {}
 void TMainForm::mskPreviewPageKeyPress(QKeyEvent *) {}
 void TMainForm::mskPreviewPercentageKeyPress(QKeyEvent *) {}
-void TMainForm::Button2Click() {}
-void TMainForm::PopupMenu2Popup() {}
-void TMainForm::LoadFilterMenu() {}
 void TMainForm::BuildAccountList() {}
 void TMainForm::AcctListChange() {}
 void TMainForm::StartDateCloseUp() {}

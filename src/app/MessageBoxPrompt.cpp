@@ -1,6 +1,8 @@
 #include "MessageBoxPrompt.h"
 #include "ApplicationTitle.h"
 
+#include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -52,4 +54,13 @@ Prompt::Answer MessageBoxPrompt::ask(Kind kind, const QString &text, Buttons but
     QMessageBox box(iconOf(kind), captionOf(kind), text, buttonsOf(buttons), parent_);
     // Closing the box answers like its escape button; only Yes ever proceeds.
     return answerOf(box.exec());
+}
+
+std::optional<QString> MessageBoxPrompt::askText(const QString &caption, const QString &label, const QString &initial) {
+    // Over the dialog that asks, when one is open.
+    QWidget *owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_;
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner, caption, label, QLineEdit::Normal, initial, &ok);
+    if (!ok) return std::nullopt;
+    return text;
 }

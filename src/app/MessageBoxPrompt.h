@@ -10,6 +10,7 @@ public:
     void setParent(QWidget *parent) { parent_ = parent; }
 
     Answer ask(Kind kind, const QString &text, Buttons buttons) override;
+    std::optional<QString> askText(const QString &caption, const QString &label, const QString &initial) override;
 
 private:
     QWidget *parent_;

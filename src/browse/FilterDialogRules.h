@@ -22,7 +22,7 @@ public:
     enum FieldOrder { Alphabetic = 0, Logical = 1 };
     enum Page { ValuePage = 0, RangePage = 1 };
     enum MatchItem { ExactMatch = 0, MatchAtBeginning = 1, MatchAnywhere = 2 };
-    enum class Focus { FieldList, ValueBox, MinBox, MaxBox };
+    enum class Focus { FieldList, ValueBox, MinBox, MaxBox, Other };
     // Lets the program offer values or an input mask for a field (no field offered here
     // gets either).
     using SelectFieldHook = std::function<void(const QString &fieldName, QString &pictureMask, QStringList &values)>;
@@ -69,8 +69,12 @@ public:
     enum class Key { Up, Down, PageUp, PageDown, Delete, Other };
     // The dialog sees keys before its controls; true when the key was used up here.
     bool keyDown(Key key, bool alt, int visibleRows);
-    // The control that has the focus; the window reports focus changes made by the user.
-    void focusMoved(Focus focus) { focus_ = focus; }
+    // The control that has the focus; the window reports every focus change, also the ones
+    // it made for `focus()` and `focusedTextSelected()`, which are then done.
+    void focusMoved(Focus focus) {
+        focus_ = focus;
+        selectText_ = false;
+    }
 
     // State for the window.
     const QStringList &listLabels() const { return listLabels_; }

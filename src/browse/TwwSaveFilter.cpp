@@ -9,6 +9,7 @@ TwwSaveFilter::TwwSaveFilter(TwwFilterDialog &filterDialog, Prompt &prompt)
 
 bool TwwSaveFilter::readLines(QStringList &lines) {
     SavedFilterFile::ReadResult result = SavedFilterFile::read(FilePath);
+    readFailed_ = !result.ok;
     if (!result.ok) {
         prompt_.tell(Prompt::Kind::Error, result.error);
         return false;

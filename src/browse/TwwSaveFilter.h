@@ -27,6 +27,9 @@ public:
     // The stored names in file order; true when there is at least one.
     bool ListNamedFilters(QStringList &list);
     bool NamedFilterExists(const QString &name);
+    // Whether the last operation stopped because the file could not be read (the error was
+    // shown); a missing file is no failure.
+    bool lastReadFailed() const { return readFailed_; }
 
 private:
     bool readLines(QStringList &lines);
@@ -37,4 +40,5 @@ private:
     int removeFrom(QStringList &lines, const QString &name) const;
 
     Prompt &prompt_;
+    bool readFailed_ = false;
 };

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 
 // Answers every question from a list (No when the list runs out) and keeps what was asked.
 class TestPrompt : public Prompt {
@@ -30,8 +31,20 @@ public:
         return answer;
     }
 
+    // The input box: answered from `typed` (Cancel when it runs out), its caption and label kept.
+    std::optional<QString> askText(const QString &caption, const QString &label, const QString &) override {
+        inputBoxes.push_back(caption + " / " + label);
+        if (typed.empty()) return std::nullopt;
+        std::optional<QString> text;
+        text.swap(typed.front());
+        typed.pop_front();
+        return text;
+    }
+
     std::deque<Answer> answers;
     std::vector<Asked> asked;
+    std::deque<std::optional<QString>> typed;
+    QStringList inputBoxes;
 };
 
 // A program folder of its own with an empty table, a runtime folder for the instance marker,
