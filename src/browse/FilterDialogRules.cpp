@@ -315,41 +315,34 @@ void FilterDialogRules::storeFieldCriterion(const QString &label, TwwFilterMatch
                                             bool nonMatching) {
     QList<TwwFieldInfo> &working = session_.WorkingCriteria;
     const bool range = type == fdMatchRange;
+    // A range keeps the value parts of the criterion, a value keeps the bounds.
+    auto edited = [&](TwwFieldInfo criterion) {
+        criterion.MatchType = type;
+        if (range) {
+            criterion.MinValue = min;
+            criterion.MaxValue = max;
+        } else {
+            criterion.FilterValue = value;
+            criterion.CaseSensitive = caseSensitive;
+            criterion.NonMatching = nonMatching;
+        }
+        return criterion;
+    };
     const qsizetype at = indexOfCriterion(label);
     if (at >= 0) {
-        if ((!range && value.isEmpty()) || (range && min.isEmpty() && max.isEmpty())) {
+        const bool emptied = range ? min.isEmpty() && max.isEmpty() : value.isEmpty();
+        const TwwFieldInfo changed = edited(working[at]);
+        if (!emptied && changed == working[at]) return;
+        if (emptied)
             working.removeAt(at);
-            session_.WorkingListChanged = true;
-            return;
-        }
-        TwwFieldInfo changed = working[at];
-        changed.MatchType = type;
-        if (range) {
-            changed.MinValue = min;
-            changed.MaxValue = max;
-        } else {
-            changed.FilterValue = value;
-            changed.CaseSensitive = caseSensitive;
-            changed.NonMatching = nonMatching;
-        }
-        if (changed == working[at]) return;
-        working[at] = changed;
-        session_.WorkingListChanged = true;
-        return;
-    }
-    if (value.isEmpty() && min.isEmpty() && max.isEmpty()) return;
-    TwwFieldInfo added;
-    added.DisplayLabel = label;
-    added.MatchType = type;
-    if (range) {
-        added.MinValue = min;
-        added.MaxValue = max;
+        else
+            working[at] = changed;
     } else {
-        added.FilterValue = value;
-        added.CaseSensitive = caseSensitive;
-        added.NonMatching = nonMatching;
+        if (value.isEmpty() && min.isEmpty() && max.isEmpty()) return;
+        TwwFieldInfo added;
+        added.DisplayLabel = label;
+        working << edited(added);
     }
-    working << added;
     session_.WorkingListChanged = true;
 }
 

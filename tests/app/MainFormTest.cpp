@@ -11,31 +11,8 @@
 #include <QComboBox>
 #include <QFile>
 
-namespace {
-
-struct Row {
-    double date;
-    double amount;
-};
-
-} // namespace
-
 class MainFormTest : public ShellFixture {
 protected:
-    void fill(std::initializer_list<Row> rows) {
-        TableDatabase database;
-        database.setDirectory(programDir.path());
-        TransactionTable table(database);
-        table.open();
-        for (const Row &row : rows) {
-            table.append();
-            table.fieldByName("Date").setAsFloat(row.date);
-            table.fieldByName("Amount").setAsFloat(row.amount);
-            table.fieldByName("Description").setAsString("Coffee");
-            table.post();
-        }
-    }
-
     int rowsInFile() {
         TableDatabase database;
         database.setDirectory(programDir.path());

@@ -80,6 +80,29 @@ protected:
 
     QString programFile(const QString &name) const { return programDir.filePath(name); }
 
+    struct Row {
+        double date;
+        double amount;
+        const char *description = "Coffee";
+        const char *account = nullptr;  // none: left empty
+    };
+
+    // Writes the rows into the program folder's table.
+    void fill(std::initializer_list<Row> rows) {
+        TableDatabase database;
+        database.setDirectory(programDir.path());
+        TransactionTable table(database);
+        table.open();
+        for (const Row &row : rows) {
+            table.append();
+            table.fieldByName("Date").setAsFloat(row.date);
+            table.fieldByName("Amount").setAsFloat(row.amount);
+            table.fieldByName("Description").setAsString(row.description);
+            if (row.account) table.fieldByName("AcctName").setAsString(row.account);
+            table.post();
+        }
+    }
+
     QTemporaryDir programDir;
     QTemporaryDir runtimeDir;
     TestPrompt prompt;
