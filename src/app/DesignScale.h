@@ -1,7 +1,7 @@
 #pragma once
-#include <QApplication>
 #include <QFont>
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
 
 // Dialogs are laid out in pixels at 96 dots per inch; the figures grow with the screen's
@@ -18,9 +18,19 @@ private:
     double factor_;
 };
 
-// The dialogs' font: the desktop's face at 8 points, as in the main window.
+// The dialogs' font: 8 points of a face with Arial's metrics (Liberation Sans where Arial is
+// absent), which the design sizes were made for; a wider face would clip captions.
 inline QFont designFont() {
-    QFont font = QApplication::font();
-    font.setPointSize(8);
+    QFont font("Arial", 8);
+    font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+// Dialogs open in the middle of their screen.
+inline void centreOnScreen(QWidget *dialog) {
+    if (const QScreen *screen = dialog->screen()) {
+        QRect frame = dialog->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        dialog->move(frame.topLeft());
+    }
 }

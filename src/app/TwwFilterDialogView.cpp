@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 TwwFilterDialogView::TwwFilterDialogView(const QList<SearchSummaryRow> &rows, QWidget *parent)
     : QDialog(parent), StringGrid1_(new QTableWidget(this)), OKButton_(new QPushButton("&OK", this)) {
@@ -25,13 +26,14 @@ TwwFilterDialogView::TwwFilterDialogView(const QList<SearchSummaryRow> &rows, QW
     StringGrid1_->horizontalHeader()->setHighlightSections(false);
     StringGrid1_->verticalHeader()->hide();
     StringGrid1_->verticalHeader()->setDefaultSectionSize(at(18));
-    StringGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // More criteria than rows fit must stay readable.
+    // Scroll bars only when the criteria do not fit, so that every one stays readable.
+    StringGrid1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     StringGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     StringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1_->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1_->setFocusPolicy(Qt::NoFocus);
     StringGrid1_->setShowGrid(true);
+    StringGrid1_->setWordWrap(false);
     StringGrid1_->setStyleSheet("QTableWidget::item { color: black; background: white; padding: 0px 0px 0px 2px; }");
 
     StringGrid1_->setRowCount(int(rows.size()));
@@ -44,10 +46,19 @@ TwwFilterDialogView::TwwFilterDialogView(const QList<SearchSummaryRow> &rows, QW
             StringGrid1_->setItem(row, column, item);
         }
     }
+    // A long value widens its column rather than being cut; the grid then scrolls sideways.
+    for (int column = 0; column < 3; ++column)
+        StringGrid1_->setColumnWidth(column, std::max(StringGrid1_->columnWidth(column),
+                                                      static_cast<QAbstractItemView *>(StringGrid1_)->sizeHintForColumn(column)));
 
     OKButton_->setObjectName("OKButton");
     OKButton_->setIcon(DialogGlyphs::checkMark());
     OKButton_->setDefault(true);
     OKButton_->setGeometry((width() - at(77)) / 2, StringGrid1_->geometry().bottom() + 1 + at(9), at(77), at(27));
     connect(OKButton_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TwwFilterDialogView::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    centreOnScreen(this);
 }

@@ -16,6 +16,9 @@ public:
     QTableWidget *StringGrid1() const { return StringGrid1_; }
     QPushButton *OKButton() const { return OKButton_; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QTableWidget *StringGrid1_;
     QPushButton *OKButton_;

@@ -146,7 +146,8 @@ QWidget *TwwFilterDlg::buildValuePage() {
     MatchTypeGroup_ = new QGroupBox("Search Type", page);
     MatchTypeGroup_->setObjectName("MatchTypeGroup");
     MatchTypeGroup_->setToolTip("Specify how the Field Value should be compared");
-    MatchTypeGroup_->setGeometry(at.rect(8, 48, 182, 73));
+    // Ends where the check boxes' panel begins, so the panel does not cover its border.
+    MatchTypeGroup_->setGeometry(at.rect(8, 48, 182, 70));
     matchTypeButtons_ = new QButtonGroup(this);
     const char *types[3] = {"&Exact Match", "&Partial Match at Beginning", "Partial Match Any&where"};
     for (int item = 0; item < 3; ++item) {
@@ -271,6 +272,7 @@ void TwwFilterDlg::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (opened_) return;
     opened_ = true;
+    centreOnScreen(this);
     // The hourglass of the caller stays behind the dialog.
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     rules_.open();

@@ -138,6 +138,21 @@ TEST_F(AdvancedFilterWindowTest, FirstOpeningAndTheLayout) {
     }));
 }
 
+TEST_F(AdvancedFilterWindowTest, TheDialogSeesKeysBeforeItsControls) {
+    auto form = makeForm();
+    ASSERT_TRUE(withDialog(*form, [](TwwFilterDlg &dialog) {
+        QTest::keyClick(dialog.MinValueEdit(), Qt::Key_Down);
+        EXPECT_EQ(dialog.FieldsListBox()->currentItem()->text(), "Category");
+        EXPECT_EQ(dialog.focusWidget(), dialog.FilterValueEdit()) << "a text field is searched by value";
+        QTest::keyClicks(dialog.FilterValueEdit(), "food");
+        dialog.FieldTabSet()->setCurrentIndex(1);
+        EXPECT_EQ(dialog.FieldsListBox()->count(), 1);
+        QTest::keyClick(dialog.FieldsListBox(), Qt::Key_Delete);
+        EXPECT_EQ(dialog.FieldsListBox()->count(), 0);
+        EXPECT_TRUE(dialog.FilterValueEdit()->text().isEmpty());
+    }));
+}
+
 TEST_F(AdvancedFilterWindowTest, OkFiltersTheGridAndCancelChangesNothing) {
     auto form = makeForm();
     form->setCriteriaChanged(1);
