@@ -300,14 +300,18 @@ TEST_F(AdvancedFilterWindowTest, ANameWithAnAmpersandLoadsAndDeletesItsOwnFilter
     EXPECT_EQ(captions(deleteMenu(*form)), QStringList{"Rent"});
 }
 
-TEST_F(AdvancedFilterWindowTest, CancelOrNoNameInTheInputBoxStoresNothing) {
+TEST_F(AdvancedFilterWindowTest, CancelAnEmptyNameOrANameThatBreaksTheFileStoresNothing) {
     auto form = makeForm();
     filterCoffee(*form);
-    prompt.typed = {std::nullopt, QString()};
-    for (int i = 0; i < 2; ++i)
+    prompt.typed = {std::nullopt, QString(), QString("///"), QString("a\tb"), QString("two\nlines")};
+    const auto boxes = prompt.typed.size();
+    for (size_t i = 0; i < boxes; ++i)
         ASSERT_TRUE(withDialog(*form, [](TwwFilterDlg &dialog) { saveButton(dialog)->click(); }));
-    EXPECT_EQ(prompt.inputBoxes.size(), 2);
+    EXPECT_EQ(prompt.inputBoxes.size(), qsizetype(boxes));
     EXPECT_FALSE(QFile::exists(programFile("TransDB.ftr")));
+    ASSERT_EQ(prompt.asked.size(), 3u);
+    for (const TestPrompt::Asked &asked : prompt.asked)
+        EXPECT_EQ(asked.text, "A filter name cannot be /// or contain a tab or a line break.");
 }
 
 TEST_F(AdvancedFilterWindowTest, AnUnreadableFileLeavesMenuAndCriteriaAsTheyWere) {
