@@ -6,6 +6,18 @@
 #include <QFileInfo>
 #include <QMenu>
 
+namespace {
+
+// The caption shows the name exactly: an "&" is doubled so it is not taken as a mnemonic.
+// The handlers read the name from the item's data, never from the caption.
+QAction *addNamedItem(QMenu *menu, const QString &name) {
+    QAction *item = menu->addAction(QString(name).replace('&', "&&"));
+    item->setData(name);
+    return item;
+}
+
+} // namespace
+
 void TMainForm::LoadFilterMenu() {
     // Without the file the menu keeps its design items.
     if (!QFileInfo::exists(wwSaveFilter1_.FilePath)) return;
@@ -19,16 +31,16 @@ void TMainForm::LoadFilterMenu() {
     auto *deleteMenu = new QMenu("&Delete Filter", PopupMenu2_);
     PopupMenu2_->addMenu(deleteMenu);
     PopupMenu2_->addSeparator();
-    // The captions are the names exactly; an "&" in a name underlines the letter after it.
     for (const QString &name : names) {
-        QAction *load = PopupMenu2_->addAction(name);
+        QAction *load = addNamedItem(PopupMenu2_, name);
         connect(load, &QAction::triggered, this, [this, load] { guarded([this, load] { LoadFilter(load); }); });
     }
     for (const QString &name : names) {
-        QAction *remove = deleteMenu->addAction(name);
+        QAction *remove = addNamedItem(deleteMenu, name);
         connect(remove, &QAction::triggered, this, [this, remove] { guarded([this, remove] { DeleteFilter(remove); }); });
     }
 }
+
 
 void TMainForm::PopupMenu2Popup() {
     const QList<QAction *> items = PopupMenu2_->actions();
@@ -47,13 +59,13 @@ void TMainForm::ClearFilterClick() {
 // A stored filter brings back only the advanced criteria: the refresh puts the account and
 // dates of the tool bar in place of the stored ones.
 void TMainForm::LoadFilter(QAction *item) {
-    wwSaveFilter1_.RestoreNamedFilter(item->text());
+    wwSaveFilter1_.RestoreNamedFilter(item->data().toString());
     Button3Click();
     refresh_.UpdateReportDescription();
 }
 
 void TMainForm::DeleteFilter(QAction *item) {
-    const QString name = item->text();
+    const QString name = item->data().toString();
     if (!prompt().confirmed(Prompt::Kind::Warning, "Are you sure you want to delete the " + name + " filter?")) return;
     wwSaveFilter1_.RemoveNamedFilter(name);
     LoadFilterMenu();
