@@ -60,6 +60,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     buildReportToolbar();
     buildCriteriaToolbar();
     buildLayout();
+    buildPreview();
     buildStatusBar();
     buildMainMenu();
     placeAtDesignSize();

@@ -30,6 +30,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TwwFilterDlg;
+class TppViewer;
 
 // The main window: the tool bars with the report and criteria controls, the description
 // panel, the Report and Transactions pages, the menus and every handler. Its construction is
@@ -104,6 +105,7 @@ public:
     QLabel *ReportDesc() const { return ReportDesc_; }
     QTabWidget *PageControl1() const { return PageControl1_; }
     QWidget *TabSheet2() const { return TabSheet2_; }  // "Report"
+    TppViewer *ppViewer1() const { return ppViewer1_; }
     QWidget *TabSheet1() const { return TabSheet1_; }  // "&Transactions"
     QStatusBar *StatusBar1() const { return StatusBar1_; }
     QString statusPanelText(int panel) const;
@@ -149,6 +151,8 @@ public:
     void spbPreviewLastClick();
     void mskPreviewPageKeyPress(QKeyEvent *event);
     void mskPreviewPercentageKeyPress(QKeyEvent *event);
+    void ppViewer1PageChange();
+    void ExportPdf1Click();
     void Button2Click();
     void FilterDlgInitDialog(TwwFilterDlg &Dialog);
     void FilterDlgSelectField(const QString &FieldName, QString &PictureMask, QStringList &ComboList);
@@ -178,6 +182,8 @@ protected:
 private:
     void buildLayout();
     void buildStatusBar();
+    void buildPreview();
+    void showZoom();
     void buildReportToolbar();
     void buildPreviewButtons();
     void buildCriteriaToolbar();
@@ -249,6 +255,7 @@ private:
     QLabel *ReportDesc_ = nullptr;
     QTabWidget *PageControl1_ = nullptr;
     QWidget *TabSheet2_ = nullptr;
+    TppViewer *ppViewer1_ = nullptr;
     QWidget *TabSheet1_ = nullptr;
     QStatusBar *StatusBar1_ = nullptr;
     QLabel *statusPanels_[2] = {nullptr, nullptr};

@@ -24,6 +24,7 @@ void TMainForm::buildFileAndToolsMenus() {
     QMenu *file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
     addMenuItem(file, "Print1", "Print Report...", &TMainForm::spbPreviewPrintClick);
+    addMenuItem(file, "ExportPdf1", "Export PDF...", &TMainForm::ExportPdf1Click, QKeySequence("Ctrl+E"));
     addMenuItem(file, "Import1", "Import", &TMainForm::Open1Click, QKeySequence("Ctrl+I"));
     addMenuItem(file, "Exit1", "E&xit", &TMainForm::Exit1Click, QKeySequence("Ctrl+X"));
 

@@ -5,16 +5,6 @@
 
 #include <QKeyEvent>
 
-void TMainForm::spbPreviewPrintClick() {}
-void TMainForm::spbPreviewWholeClick() {}
-void TMainForm::spbPreviewWidthClick() {}
-void TMainForm::spbPreview100PercentClick() {}
-void TMainForm::spbPreviewFirstClick() {}
-void TMainForm::spbPreviewPriorClick() {}
-void TMainForm::spbPreviewNextClick() {}
-void TMainForm::spbPreviewLastClick() {}
-void TMainForm::mskPreviewPageKeyPress(QKeyEvent *) {}
-void TMainForm::mskPreviewPercentageKeyPress(QKeyEvent *) {}
 void TMainForm::BuildAccountList() {}
 void TMainForm::AcctListChange() {}
 void TMainForm::StartDateCloseUp() {}

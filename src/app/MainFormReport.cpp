@@ -5,6 +5,7 @@
 #include "MainForm.h"
 #include "ReportHandlers.h"
 #include "TransactionLayout.h"
+#include "TppViewer.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -17,6 +18,7 @@ void TMainForm::setUpReport() {
     ppReport1_.setLocaleFormats(services_.formats);
     const QScreen *screen = QGuiApplication::primaryScreen();
     ppReport1_.setTextMeasure(deviceTextMeasure(screen ? screen->logicalDotsPerInch() : 96.0));
+    ppViewer1_->setReport(&ppReport1_);
     Ascii2DB1_.setProgress(&transferProgress_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "DatePicker.h"
 #include "MainForm.h"
+#include "TppViewer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,6 +44,8 @@ void MainFormReportControls::setSubtotal(bool checked) {
 void MainFormReportControls::setSubtotalEnabled(bool enabled) { form_.BreakCheckbox()->setEnabled(enabled); }
 
 void MainFormReportControls::setDescription(const QString &text) { form_.ReportDesc()->setText(text); }
+
+void MainFormReportControls::showFirstPage() { form_.ppViewer1()->regenerated(); }
 
 void MainFormReportControls::revisitReportPage() {
     QTabWidget *pages = form_.PageControl1();

@@ -20,6 +20,7 @@ public:
     void setSubtotal(bool checked) override;
     void setSubtotalEnabled(bool enabled) override;
     void setDescription(const QString &text) override;
+    void showFirstPage() override;
     void revisitReportPage() override;
 
 private:

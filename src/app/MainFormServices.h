@@ -20,4 +20,6 @@ struct MainFormServices {
     QString lockDirectory;                         // where the single-instance marker lives
     LocaleFormats formats;
     ImportFileChooser *importFileChooser = nullptr;  // File > Import's file dialog
+    // File > Export PDF's save dialog: the chosen file from the suggested one, empty to cancel.
+    std::function<QString(const QString &suggested)> pdfExportFile;
 };

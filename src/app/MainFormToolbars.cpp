@@ -4,7 +4,6 @@
 #include "RightClickMenu.h"
 #include "ToolbarGlyphs.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -91,21 +90,17 @@ void TMainForm::buildPreviewButtons() {
     spbPreviewWhole_ = speedButton(Toolbar3_, "spbPreviewWhole", "Whole Page", ToolbarGlyphs::wholePage());
     spbPreviewWidth_ = speedButton(Toolbar3_, "spbPreviewWidth", "Page Width", ToolbarGlyphs::pageWidth());
     spbPreview100Percent_ = speedButton(Toolbar3_, "spbPreview100Percent", "100 %", ToolbarGlyphs::hundredPercent());
-    // One zoom button down at most; the preview may also leave all of them up.
-    auto *zoomGroup = new QButtonGroup(this);
-    zoomGroup->setExclusive(false);
-    for (QToolButton *button : {spbPreviewWhole_, spbPreviewWidth_, spbPreview100Percent_}) {
-        button->setCheckable(true);
-        zoomGroup->addButton(button);
-    }
+    // One zoom button down at most, the one of the preview's zoom; a typed percentage leaves
+    // all of them up. The handlers set them (showZoom), so a click never toggles one by itself.
+    for (QToolButton *button : {spbPreviewWhole_, spbPreviewWidth_, spbPreview100Percent_}) button->setCheckable(true);
     spbPreviewWidth_->setChecked(true);
     Toolbar3_->addSeparator();
     spbPreviewFirst_ = speedButton(Toolbar3_, "spbPreviewFirst", "First Page", ToolbarGlyphs::firstPage());
     spbPreviewPrior_ = speedButton(Toolbar3_, "spbPreviewPrior", "Prior Page", ToolbarGlyphs::priorPage());
-    mskPreviewPage_ = maskedEdit(Toolbar3_, "mskPreviewPage", "00000; ");
+    mskPreviewPage_ = maskedEdit(Toolbar3_, "mskPreviewPage", "99999; ");
     spbPreviewNext_ = speedButton(Toolbar3_, "spbPreviewNext", "Next Page", ToolbarGlyphs::nextPage());
     spbPreviewLast_ = speedButton(Toolbar3_, "spbPreviewLast", "Last Page", ToolbarGlyphs::lastPage());
-    mskPreviewPercentage_ = maskedEdit(Toolbar3_, "mskPreviewPercentage", "000 %; ");
+    mskPreviewPercentage_ = maskedEdit(Toolbar3_, "mskPreviewPercentage", "999 %; ");
 }
 
 void TMainForm::wireReportToolbar() {
