@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -32,11 +33,14 @@ QToolButton *speedButton(QToolBar *bar, const char *name, const QString &hint, c
     return button;
 }
 
-QLineEdit *maskedEdit(QToolBar *bar, const char *name, const QString &mask) {
+// 37 × 19 at the design font; wider where this font needs more room for the fullest text.
+QLineEdit *maskedEdit(QToolBar *bar, const char *name, const QString &mask, const QString &fullest) {
     auto *edit = new QLineEdit(bar);
     edit->setObjectName(name);
     edit->setInputMask(mask);
-    edit->setFixedSize(37, 19);
+    edit->setTextMargins(0, 0, 0, 0);
+    const int frame = 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) + 4;
+    edit->setFixedSize(std::max(37, edit->fontMetrics().horizontalAdvance(fullest) + frame), 19);
     edit->setFocusPolicy(Qt::ClickFocus);  // no tab stop
     bar->addWidget(edit);
     return edit;
@@ -97,10 +101,10 @@ void TMainForm::buildPreviewButtons() {
     Toolbar3_->addSeparator();
     spbPreviewFirst_ = speedButton(Toolbar3_, "spbPreviewFirst", "First Page", ToolbarGlyphs::firstPage());
     spbPreviewPrior_ = speedButton(Toolbar3_, "spbPreviewPrior", "Prior Page", ToolbarGlyphs::priorPage());
-    mskPreviewPage_ = maskedEdit(Toolbar3_, "mskPreviewPage", "99999; ");
+    mskPreviewPage_ = maskedEdit(Toolbar3_, "mskPreviewPage", "99999; ", "88888");
     spbPreviewNext_ = speedButton(Toolbar3_, "spbPreviewNext", "Next Page", ToolbarGlyphs::nextPage());
     spbPreviewLast_ = speedButton(Toolbar3_, "spbPreviewLast", "Last Page", ToolbarGlyphs::lastPage());
-    mskPreviewPercentage_ = maskedEdit(Toolbar3_, "mskPreviewPercentage", "999 %; ");
+    mskPreviewPercentage_ = maskedEdit(Toolbar3_, "mskPreviewPercentage", "999 %; ", "888 %");
 }
 
 void TMainForm::wireReportToolbar() {

@@ -65,8 +65,15 @@ void TppViewer::layOut() {
     updateScrollBars();
 }
 
+// A scroll bar shows only when the image is larger than the area left beside the other one.
 void TppViewer::updateScrollBars() {
-    const QSize visible = viewport()->size();
+    const QSize area = maximumViewportSize();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    bool across = layout_.image.width() > area.width(), down = layout_.image.height() > area.height();
+    if (across && !down) down = layout_.image.height() > area.height() - barHeight;
+    if (down && !across) across = layout_.image.width() > area.width() - barWidth;
+    const QSize visible(area.width() - (down ? barWidth : 0), area.height() - (across ? barHeight : 0));
     horizontalScrollBar()->setRange(0, std::max(0, layout_.image.width() - visible.width()));
     horizontalScrollBar()->setPageStep(visible.width());
     horizontalScrollBar()->setSingleStep(20);
