@@ -3,6 +3,7 @@
 // engine's page alone, measured in the same run; the page turn's median divided by it shows
 // what drawing adds.
 #include "DeviceTextMeasure.h"
+#include "BenchTransactions.h"
 #include "TableDatabase.h"
 #include "TablePassword.h"
 #include "TppReport.h"
@@ -34,7 +35,7 @@ struct BenchPreview {
         database.createTable("transactions.DAT");
         table = std::make_unique<TransactionTable>(database);
         table->open();
-        fill();
+        fillBenchTransactions(database, *table, Rows);
         table->setIndexName("CatIndex");
         pipeline.setDataSource(table.get());
         buildTransactionReport(report);
@@ -51,23 +52,6 @@ struct BenchPreview {
         viewer.resize(930, 440);
         viewer.setReport(&report);
         viewer.regenerated();
-    }
-
-    void fill() {
-        database.startTransaction("transactions.DAT");
-        const QStringList accounts{"Checking", "Savings", "Visa", "Mastercard", "Brokerage"};
-        for (int i = 0; i < Rows; ++i) {
-            table->append();
-            table->fieldByName("Date").setAsFloat(40000 + i % 1500);
-            table->fieldByName("Description").setAsString(QString("Payee %1").arg(i % 977));
-            table->fieldByName("Amount").setAsFloat((i * 7919 % 200000) / 100.0 - 1000);
-            table->fieldByName("Type").setAsString(i % 3 ? "debit" : "credit");
-            table->fieldByName("Category").setAsString(QString("Category %1").arg(i % 40));
-            table->fieldByName("AcctName").setAsString(accounts[i % accounts.size()]);
-            table->fieldByName("Labels").setAsString(i % 5 ? "" : "tax");
-            table->post();
-        }
-        database.commit("transactions.DAT");
     }
 };
 

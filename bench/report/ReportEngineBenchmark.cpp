@@ -1,5 +1,6 @@
 // The transaction report over 100,000 rows grouped by category with subtotals: a regeneration
 // (the counting pass over every record, then page 1) and a later page on its own.
+#include "BenchTransactions.h"
 #include "TableDatabase.h"
 #include "TablePassword.h"
 #include "TransactionLayout.h"
@@ -28,7 +29,7 @@ struct BenchReport {
         database.createTable("transactions.DAT");
         table = std::make_unique<TransactionTable>(database);
         table->open();
-        fill();
+        fillBenchTransactions(database, *table, Rows);
         table->setIndexName("CatIndex");
         pipeline.setDataSource(table.get());
         buildTransactionReport(report);
@@ -45,23 +46,6 @@ struct BenchReport {
         report.find<TppComponent>("ppDBText13")->visible = true;
         report.find<TppComponent>("ppDBCalc2")->visible = false;
         report.find<TppComponent>("ppDBText8")->visible = false;
-    }
-
-    void fill() {
-        database.startTransaction("transactions.DAT");
-        const QStringList accounts{"Checking", "Savings", "Visa", "Mastercard", "Brokerage"};
-        for (int i = 0; i < Rows; ++i) {
-            table->append();
-            table->fieldByName("Date").setAsFloat(40000 + i % 1500);
-            table->fieldByName("Description").setAsString(QString("Payee %1").arg(i % 977));
-            table->fieldByName("Amount").setAsFloat((i * 7919 % 200000) / 100.0 - 1000);
-            table->fieldByName("Type").setAsString(i % 3 ? "debit" : "credit");
-            table->fieldByName("Category").setAsString(QString("Category %1").arg(i % 40));
-            table->fieldByName("AcctName").setAsString(accounts[i % accounts.size()]);
-            table->fieldByName("Labels").setAsString(i % 5 ? "" : "tax");
-            table->post();
-        }
-        database.commit("transactions.DAT");
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -176,6 +177,16 @@ bool TppPrintDialog::eventFilter(QObject *watched, QEvent *event) {
         showRules();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// Centred on the screen, not on the window.
+void TppPrintDialog::showEvent(QShowEvent *event) {
+    QDialog::showEvent(event);
+    if (const QScreen *shown = screen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 void TppPrintDialog::openProperties() {

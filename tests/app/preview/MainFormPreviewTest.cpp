@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -70,6 +71,14 @@ TEST_F(MainFormPreviewTest, ZoomButtonsAreOneGroupAndThePercentageBoxLeavesAllUp
         EXPECT_EQ(percentageShown(*form), shown) << text;
         EXPECT_EQ(zoomButtons(*form), (QList<bool>{false, false, false})) << text;
     }
+    // At 250 % the page scrolls; a zoom change goes back to the top left.
+    enter(form->mskPreviewPercentage(), "250");
+    viewer->horizontalScrollBar()->setValue(viewer->horizontalScrollBar()->maximum());
+    viewer->verticalScrollBar()->setValue(viewer->verticalScrollBar()->maximum());
+    EXPECT_GT(viewer->verticalScrollBar()->value(), 0);
+    form->spbPreviewWhole()->click();
+    EXPECT_EQ(viewer->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(viewer->verticalScrollBar()->value(), 0);
     // A zoom change alone leaves the page box alone; other keys do nothing.
     form->mskPreviewPage()->setText("7");
     form->spbPreviewWidth()->click();
