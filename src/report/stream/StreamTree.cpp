@@ -1,6 +1,24 @@
 #include "StreamTree.h"
 
-bool StreamValue::operator==(const StreamValue &other) const = default;
+// Written out rather than defaulted: some compilers crash on a defaulted comparison of a
+// type that holds a vector of itself.
+bool StreamValue::operator==(const StreamValue &other) const {
+    return type == other.type && integer == other.integer && number == other.number && text == other.text &&
+           bytes == other.bytes && names == other.names && list == other.list && items == other.items;
+}
+
+bool StreamProperty::operator==(const StreamProperty &other) const {
+    return name == other.name && value == other.value;
+}
+
+bool StreamCollectionItem::operator==(const StreamCollectionItem &other) const {
+    return index == other.index && properties == other.properties;
+}
+
+bool StreamComponent::operator==(const StreamComponent &other) const {
+    return flags == other.flags && childPos == other.childPos && className == other.className && name == other.name &&
+           properties == other.properties && children == other.children;
+}
 
 StreamValue StreamValue::ofType(StreamValueType type)
 {

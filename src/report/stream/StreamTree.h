@@ -57,13 +57,13 @@ struct StreamValue {
 struct StreamProperty {
     QString name;  // may be a dotted path such as PrinterSetup.mmMarginTop
     StreamValue value;
-    bool operator==(const StreamProperty &) const = default;
+    bool operator==(const StreamProperty &other) const;
 };
 
 struct StreamCollectionItem {
     std::optional<qint64> index;
     std::vector<StreamProperty> properties;
-    bool operator==(const StreamCollectionItem &) const = default;
+    bool operator==(const StreamCollectionItem &other) const;
 };
 
 struct StreamComponent {
@@ -76,7 +76,7 @@ struct StreamComponent {
 
     const StreamValue *property(const QString &propertyName) const;
     void setProperty(const QString &propertyName, StreamValue value);
-    bool operator==(const StreamComponent &) const = default;
+    bool operator==(const StreamComponent &other) const;
 };
 
 // Names in a stream are identifiers; property names may also be dotted paths.
