@@ -38,6 +38,7 @@ TAscii2DB::~TAscii2DB() = default;
 void TAscii2DB::resetOutcome() {
     ErrorCode_ = 0;
     ErrorRecord_ = ErrorField_ = 0;
+    ErrorDetail_.clear();
     counters_ = {};
     ranToEnd_ = false;
 }
@@ -158,9 +159,10 @@ bool TAscii2DB::openWorkTable(Run &run) {
     try {
         run.work->setIndexName(Destination_->indexName());
         run.work->open();
-    } catch (const EngineError &) {
+    } catch (const EngineError &error) {
         run.work.reset();
         ErrorCode_ = 1;
+        ErrorDetail_ = error.text();
         return false;
     }
     // Rows go in one store transaction unless the caller holds one: one commit instead of

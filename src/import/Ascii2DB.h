@@ -118,6 +118,8 @@ public:
     quint8 ErrorCode() const { return ErrorCode_; }
     int ErrorRecord() const { return ErrorRecord_; }
     int ErrorField() const { return ErrorField_; }
+    // The table store's own text behind codes 1, 12 and 13 (a full disk, say); empty otherwise.
+    const QString &ErrorDetail() const { return ErrorDetail_; }
     const TransferCounters &counters() const { return counters_; }
     int RecordsRead() const { return counters_.RecordsRead; }
     int RecordsParsed() const { return counters_.RecordsParsed; }
@@ -177,6 +179,7 @@ private:
     quint8 ErrorCode_ = 0;
     int ErrorRecord_ = 0;
     int ErrorField_ = 0;
+    QString ErrorDetail_;
     TransferCounters counters_;
     bool ranToEnd_ = false;
     bool busy_ = false;

@@ -52,8 +52,9 @@ bool TAscii2DB::writeRecord(Run &run) {
     }
     try {
         append ? table.append() : table.edit();
-    } catch (const EngineError &) {
+    } catch (const EngineError &error) {
         ErrorCode_ = 12;
+        ErrorDetail_ = error.text();
         return false;
     }
     bool okToPost = true;
@@ -76,9 +77,10 @@ bool TAscii2DB::writeRecord(Run &run) {
     }
     try {
         table.post();
-    } catch (const EngineError &) {
+    } catch (const EngineError &error) {
         table.cancel();
         ErrorCode_ = 13;
+        ErrorDetail_ = error.text();
         return false;
     }
     ++(append ? counters_.RecordsAppended : counters_.RecordsUpdated);

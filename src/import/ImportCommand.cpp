@@ -1,6 +1,7 @@
 #include "ImportCommand.h"
 
 #include "ControlsDisabled.h"
+#include "FirstFailure.h"
 #include "ImportFileChooser.h"
 #include "Prompt.h"
 #include "TableDatabase.h"
@@ -84,6 +85,8 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
         ascii2DB_.Transfer();
         outcome.errorCode = ascii2DB_.ErrorCode();
         outcome.message = TAscii2DB::ErrorText(outcome.errorCode);
+        // The code alone would hide why the table refused the rows (a full disk, say).
+        if (!ascii2DB_.ErrorDetail().isEmpty()) outcome.message += "\n\n" + ascii2DB_.ErrorDetail();
         outcome.errorRecord = ascii2DB_.ErrorRecord();
         outcome.errorField = ascii2DB_.ErrorField();
         outcome.counters = ascii2DB_.counters();
@@ -94,16 +97,16 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
         }
     } catch (...) {
         suspended.reset();
-        database.rollback(table);
-        reloadAfterRollback();
+        // The failure that stopped the import is the one the user needs to see.
+        undoImport();
         throw;
     }
     if (!committable()) {
-        database.rollback(table);
         outcome.status = ImportOutcome::Status::RolledBack;
         outcome.firstDate = outcome.lastDate = std::nullopt;
+        const std::exception_ptr failure = undoImport();
         prompt_.tell(Prompt::Kind::Plain, outcome.message);
-        reloadAfterRollback();
+        if (failure) std::rethrow_exception(failure);
         return;
     }
     outcome.status = ImportOutcome::Status::Imported;
@@ -157,7 +160,12 @@ void ImportCommand::offerToDelete(ImportOutcome &outcome) {
         outcome.fileDeleted = QFile::remove(outcome.fileName);  // a failure is not reported
 }
 
-void ImportCommand::reloadAfterRollback() {
-    transDB_.open();
-    if (callbacks_.loadTransactions) callbacks_.loadTransactions();
+// Puts the table back as it was before the import and shows it again. Every step is tried
+// however the others went; the first failure is handed back.
+std::exception_ptr ImportCommand::undoImport() {
+    FirstFailure steps;
+    steps.attempt([this] { transDB_.database().rollback(transDB_.tableName()); });
+    steps.attempt([this] { transDB_.open(); });
+    if (callbacks_.loadTransactions) steps.attempt(callbacks_.loadTransactions);
+    return steps.failure();
 }

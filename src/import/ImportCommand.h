@@ -2,6 +2,7 @@
 #include "Ascii2DB.h"
 
 #include <QString>
+#include <exception>
 #include <functional>
 #include <optional>
 
@@ -58,7 +59,7 @@ private:
     bool committable() const;
     double debitPass(ImportOutcome &outcome);
     void offerToDelete(ImportOutcome &outcome);
-    void reloadAfterRollback();
+    std::exception_ptr undoImport();
 
     TransactionTable &transDB_;
     TAscii2DB &ascii2DB_;

@@ -21,7 +21,7 @@ QString describe(int code, const QString &path, const QString &detail) {
     case SQLITE_PERM:
         return "Table is read-only." + table;
     case SQLITE_FULL:
-        return "Disk full." + table;
+        return "Disk full (" + detail + ")." + table;
     default:
         return "Table engine error (" + detail + ")." + table;
     }

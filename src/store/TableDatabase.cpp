@@ -1,6 +1,7 @@
 #include "TableDatabase.h"
 
 #include "EngineError.h"
+#include "FirstFailure.h"
 #include "Sqlite.h"
 #include "TransactionSchema.h"
 #include "TransactionTable.h"
@@ -266,7 +267,17 @@ void TableDatabase::startTransaction(const QString &tableName) {
     // Room for a whole large import in one transaction; without it the pages spill to disk.
     // Only meanwhile: a big cache makes reading the whole table at open several times slower.
     entry.connection->exec("PRAGMA cache_size=" + QString::number(transactionCacheKiB));
-    entry.connection->exec("BEGIN IMMEDIATE");
+    try {
+        entry.connection->exec("BEGIN IMMEDIATE");
+    } catch (...) {
+        try {
+            entry.connection->exec("PRAGMA cache_size=" + QString::number(defaultCacheKiB));
+        } catch (...) {
+            // The failure to begin is the one to report.
+        }
+        dropIfUnused(tableName);
+        throw;
+    }
     entry.inTransaction = true;
 }
 
@@ -283,13 +294,19 @@ void TableDatabase::commit(const QString &tableName) {
 void TableDatabase::rollback(const QString &tableName) {
     auto it = entries_.find(tableName);
     if (it == entries_.end() || !it->second.inTransaction) return;
-    it->second.connection->exec("ROLLBACK");
-    it->second.connection->exec("PRAGMA cache_size=" + QString::number(defaultCacheKiB));
-    it->second.inTransaction = false;
-    const auto users = it->second.users;
+    Entry &entry = it->second;
+    entry.inTransaction = false;
+    const auto users = entry.users;
+    FirstFailure steps;
+    // After some failures (a full disk, an I/O error) SQLite has already rolled back by itself;
+    // a second rollback would only fail.
+    if (!sqlite3_get_autocommit(entry.connection->handle()))
+        steps.attempt([&] { entry.connection->exec("ROLLBACK"); });
+    steps.attempt([&] { entry.connection->exec("PRAGMA cache_size=" + QString::number(defaultCacheKiB)); });
     dropIfUnused(tableName);
     // An open table object holds rows that no longer exist: let it read the file again.
-    for (TransactionTable *user : users) user->reloadAfterRollback();
+    for (TransactionTable *user : users) steps.attempt([user] { user->reloadAfterRollback(); });
+    steps.rethrow();
 }
 
 bool TableDatabase::inTransaction(const QString &tableName) const {

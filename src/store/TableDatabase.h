@@ -33,7 +33,10 @@ public:
     void repairTable(const QString &tableName);
 
     // One store transaction per table: every change made by any table object on it between
-    // start and commit lands together, or not at all after rollback.
+    // start and commit lands together, or not at all after rollback. A failed commit leaves the
+    // transaction to be rolled back. Rollback always ends the transaction and makes open table
+    // objects read the file again, also when SQLite has already undone it; it throws only what
+    // failed on the way, after finishing.
     void startTransaction(const QString &tableName);
     void commit(const QString &tableName);
     void rollback(const QString &tableName);
