@@ -1,0 +1,149 @@
+// The companion program killed outright at many moments of an import that replaces a table:
+// whatever the moment, the table afterwards passes SQLite's integrity check, opens in the
+// program, and holds exactly the rows it held before or exactly the rows of the new export.
+#include "TableDatabase.h"
+#include "TablePassword.h"
+#include "TransactionTable.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <csignal>
+#include <optional>
+#include <iostream>
+
+namespace {
+
+constexpr int newRows = 8000;
+constexpr int kills = 24;
+// Kill moments run from the start to this many times the length of an uninterrupted import,
+// so that the late ones fall after the commit.
+constexpr double lastMoment = 1.6;
+
+class ImportCrash : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TableDatabase::addPassword(TablePassword);
+        ASSERT_TRUE(QFile::copy(SPENDRAKE_TEST_DATA "/cli/export.csv", folder.filePath("old.csv")));
+        writeNewExport();
+        ASSERT_EQ(runToEnd({"init"}), 0);
+        ASSERT_EQ(runToEnd({"import", folder.filePath("old.csv")}), 0);
+        ASSERT_TRUE(QFile::copy(table(), folder.filePath("old.DAT")));
+    }
+
+    QString table() const { return folder.filePath("transactions.DAT"); }
+
+    void writeNewExport() {
+        QFile file(folder.filePath("new.csv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\"Date\",\"Description\",\"Original Description\",\"Amount\",\"Transaction Type\",\"Category\","
+                   "\"Account Name\",\"Labels\",\"Notes\"\n");
+        for (int i = 0; i < newRows; ++i)
+            file.write(QString("\"%1/%2/2025\",\"Shop %3\",\"SHOP %3 CARD PAYMENT\",\"%4.%5\",\"%6\",\"Groceries\","
+                               "\"%7\",\"\",\"\"\n")
+                           .arg(i % 12 + 1)
+                           .arg(i % 28 + 1)
+                           .arg(i)
+                           .arg(i % 900)
+                           .arg(i % 100, 2, 10, QChar('0'))
+                           .arg(i % 3 ? "debit" : "credit")
+                           .arg(i % 2 ? "Visa" : "Checking")
+                           .toUtf8());
+    }
+
+    void start(QProcess &process, const QStringList &arguments) {
+        process.start(SPENDRAKE_CLI, QStringList{"--locale", "en_US", "--dir", folder.path()} + arguments);
+        ASSERT_TRUE(process.waitForStarted());
+    }
+
+    int runToEnd(const QStringList &arguments) {
+        QProcess process;
+        start(process, arguments);
+        process.waitForFinished(60000);
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    // The table as it was after the first import, with no journal beside it.
+    void restoreOldTable() {
+        QFile::remove(table() + "-journal");
+        QFile::remove(table());
+        ASSERT_TRUE(QFile::copy(folder.filePath("old.DAT"), table()));
+    }
+
+    // Opened the way any SQLite program opens it, which also rolls back a journal left behind.
+    bool passesIntegrityCheck() {
+        sqlite3 *db = nullptr;
+        bool ok = sqlite3_open_v2(QFile::encodeName(table()).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
+        sqlite3_stmt *check = nullptr;
+        ok = ok && sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr) == SQLITE_OK &&
+             sqlite3_step(check) == SQLITE_ROW &&
+             QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(check, 0))) == "ok";
+        sqlite3_finalize(check);
+        sqlite3_close(db);
+        return ok;
+    }
+
+    // Every row as one text, sorted; empty when the program cannot open the table.
+    std::optional<QStringList> rowsAsProgramSeesThem() {
+        try {
+            TableDatabase database;
+            database.setDirectory(folder.path());
+            TransactionTable transactions(database);
+            transactions.open();
+            QStringList rows;
+            for (transactions.first(); !transactions.eof(); transactions.next()) {
+                QStringList fields;
+                for (int f = 0; f < transactions.fieldCount(); ++f) fields << transactions.field(f).asString();
+                rows << fields.join('|');
+            }
+            rows.sort();
+            return rows;
+        } catch (const std::exception &) {
+            return std::nullopt;
+        }
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(ImportCrash, KilledImportLeavesOldOrNewRowsNeverAMix) {
+    const std::optional<QStringList> oldRows = rowsAsProgramSeesThem();
+    ASSERT_TRUE(oldRows && oldRows->size() == 7);
+
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(runToEnd({"import", folder.filePath("new.csv")}), 0);
+    const qint64 importMs = clock.elapsed();
+    const std::optional<QStringList> newRowsSeen = rowsAsProgramSeesThem();
+    ASSERT_TRUE(newRowsSeen && newRowsSeen->size() == newRows);
+
+    int old = 0, fresh = 0, partial = 0, corrupt = 0;
+    for (int k = 0; k < kills; ++k) {
+        restoreOldTable();
+        const int moment = int(importMs * lastMoment * k / (kills - 1));
+        QProcess child;
+        start(child, {"import", folder.filePath("new.csv")});
+        if (!child.waitForFinished(moment)) ::kill(pid_t(child.processId()), SIGKILL);
+        child.waitForFinished(60000);
+
+        const bool intact = passesIntegrityCheck();
+        const std::optional<QStringList> rows = rowsAsProgramSeesThem();
+        if (!intact || !rows) ++corrupt;
+        else if (*rows == *oldRows) ++old;
+        else if (*rows == *newRowsSeen) ++fresh;
+        else ++partial;
+    }
+    std::cout << "import of " << newRows << " rows took " << importMs << " ms; kills: " << kills << ", old: " << old
+              << ", new: " << fresh << ", partial: " << partial << ", corrupt: " << corrupt << std::endl;
+    EXPECT_EQ(partial, 0);
+    EXPECT_EQ(corrupt, 0);
+    // The moments reached both sides of the commit.
+    EXPECT_GT(old, 0);
+    EXPECT_GT(fresh, 0);
+}
+
+} // namespace
