@@ -1,8 +1,9 @@
 #include "IniFile.h"
 
+#include "WholeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -96,8 +97,5 @@ bool IniFile::save(const QString &path) const {
     // A read-only file stays untouched even where its folder would allow replacing it.
     const QFileInfo info(path);
     if (info.exists() && !info.isWritable()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text());
-    return file.commit();
+    return replaceFileContent(path, text()).isEmpty();
 }

@@ -1,7 +1,8 @@
 #include "SavedFilterFile.h"
 
+#include "WholeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace SavedFilterFile {
@@ -64,10 +65,8 @@ ReadResult read(const QString &path) {
 QString write(const QString &path, const QStringList &lines) {
     QByteArray bytes;
     for (const QString &line : lines) bytes += line.toUtf8() + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QString("Cannot write the saved filters file %1: %2").arg(path, file.errorString());
-    return QString();
+    const QString failure = replaceFileContent(path, bytes);
+    return failure.isEmpty() ? QString() : QString("Cannot write the saved filters file %1: %2").arg(path, failure);
 }
 
 QString criterionLine(const TwwFieldInfo &c) {

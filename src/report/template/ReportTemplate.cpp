@@ -6,7 +6,7 @@
 #include "TemplateFile.h"
 #include "TextStreamReader.h"
 #include "TextStreamWriter.h"
-#include <QSaveFile>
+#include "WholeFile.h"
 
 void loadTemplate(TppReport &report, const QString &fileName, const TemplateHandlers &handlers)
 {
@@ -38,7 +38,6 @@ QByteArray templateText(const TppReport &report)
 void saveTemplate(const TppReport &report, const QString &fileName)
 {
     const QByteArray text = templateText(report);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw EngineError("Cannot write file " + fileName + ": " + file.errorString());
+    const QString failure = replaceFileContent(fileName, text);
+    if (!failure.isEmpty()) throw EngineError("Cannot write file " + fileName + ": " + failure);
 }
