@@ -30,14 +30,18 @@ int runInit(CliSession &session) {
     return 0;
 }
 
-void printCounters(QTextStream &out, const ImportOutcome &outcome) {
-    const TransferCounters &c = outcome.counters;
-    out << "Records read: " << c.RecordsRead << "\n"
-        << "Records appended: " << c.RecordsAppended << "\n"
-        << "Records rejected: " << c.RejectedRecords << "\n"
-        << "Blank records: " << c.BlankRecords << "\n";
-    if (outcome.status == ImportOutcome::Status::Imported) out << "Import total: " << QString::number(outcome.importTotal, 'g', 15) << "\n";
-    else out << "The table was left as it was.\n";
+void printReceipt(QTextStream &out, const ImportOutcome &outcome, const LocaleFormats &formats) {
+    const auto money = [&formats](double value) { return formats.generalNumber(value); };
+    for (const ReceiptLine &line : receiptLines(outcome.receipt, money, outcome.receipt.errorFile))
+        out << line.label << ": " << line.value << "\n";
+    if (outcome.status != ImportOutcome::Status::Imported) out << "The table was left as it was.\n";
+}
+
+// 0 every line imported, 3 the table was replaced but some lines were rejected, 1 nothing
+// changed.
+int importStatus(const ImportOutcome &outcome) {
+    if (outcome.status != ImportOutcome::Status::Imported) return 1;
+    return outcome.receipt.rejected == 0 ? 0 : 3;
 }
 
 int runImport(CliSession &session, const CliOptions &options) {
@@ -50,8 +54,8 @@ int runImport(CliSession &session, const CliOptions &options) {
     ImportCommand command(table, engine, prompt, file, {[&table] { table.open(); }, {}});
     const ImportOutcome outcome = command.Open1Click();
     if (outcome.errorCode == 0) out << TAscii2DB::ErrorText(0) << "\n";
-    printCounters(out, outcome);
-    return outcome.status == ImportOutcome::Status::Imported && outcome.errorCode == 0 ? 0 : 1;
+    printReceipt(out, outcome, session.formats());
+    return importStatus(outcome);
 }
 
 // Written beside the target and put in place only when complete.

@@ -92,8 +92,13 @@ Commands:
   init                       Create an empty table "transactions.DAT" in DIR (kept if present).
   import FILE                Replace the table's content with the transactions of the export
                              FILE, as File > Import does (the table is emptied without asking,
-                             the file is kept). Prints the outcome and the counters; "error.txt"
-                             beside FILE lists rejected lines. Exit status 0 on success, else 1.
+                             the file is kept). Prints the outcome and a receipt: Lines read,
+                             Imported, Rejected, Blank (read = imported + rejected + blank),
+                             then the sums Debits, Credits and Net. "error.txt" beside FILE
+                             lists the rejected lines. Exit status:
+                               0  every line was imported
+                               3  the table was replaced, but some lines were rejected
+                               1  nothing changed: the table is as it was
   report [criteria] OUTPUT   Build the Transaction Report. OUTPUT is one of
                                --pdf OUT.pdf    the pages as a PDF file
                                --json OUT.json  the page count and every drawing command

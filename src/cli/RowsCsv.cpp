@@ -20,16 +20,10 @@ QString csvField(const QString &text) {
     return '"' + quoted + '"';
 }
 
-QString generalNumber(double value, QChar decimalSeparator) {
-    QString text = QString::number(value, 'g', 15);
-    text.replace('.', decimalSeparator);
-    return text;
-}
-
 QString cellText(TransactionTable &table, const TableField &field) {
     if (field.isNull()) return QString();
     if (field.dataType() == FieldType::Currency)
-        return generalNumber(field.asFloat(), table.localeFormats().decimalSeparator);
+        return table.localeFormats().generalNumber(field.asFloat());
     return field.asString();  // dates come out in the short date format
 }
 

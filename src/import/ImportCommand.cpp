@@ -75,7 +75,6 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
     TableDatabase &database = transDB_.database();
     const QString table = transDB_.tableName();
     database.startTransaction(table);
-    double total = 0;
     std::optional<ControlsDisabled> suspended;  // from the debit pass to the report refresh
     try {
         transDB_.close();
@@ -91,8 +90,9 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
         outcome.errorField = ascii2DB_.ErrorField();
         outcome.counters = ascii2DB_.counters();
         if (committable()) {
+            outcome.receipt = ImportReceipt::fromTransfer(outcome.counters, true, ascii2DB_.ErrorFile());
             suspended.emplace(transDB_);
-            total = debitPass(outcome);
+            debitPass(outcome);
             database.commit(table);
         }
     } catch (...) {
@@ -104,13 +104,14 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
     if (!committable()) {
         outcome.status = ImportOutcome::Status::RolledBack;
         outcome.firstDate = outcome.lastDate = std::nullopt;
+        outcome.receipt = ImportReceipt::fromTransfer(outcome.counters, false, ascii2DB_.ErrorFile());
         const std::exception_ptr failure = undoImport();
         prompt_.tell(Prompt::Kind::Plain, outcome.message);
         if (failure) std::rethrow_exception(failure);
         return;
     }
     outcome.status = ImportOutcome::Status::Imported;
-    importTotal_ = outcome.importTotal = total;
+    importTotal_ = outcome.importTotal = outcome.receipt.net;
     if (callbacks_.refreshReport) callbacks_.refreshReport();
     suspended.reset();
     if (callbacks_.loadTransactions) callbacks_.loadTransactions();
@@ -127,30 +128,33 @@ bool ImportCommand::committable() const {
     return code == 0 || (code == 25 && ascii2DB_.ranToEnd());
 }
 
-// Negates every debit once and sums the amounts. Walking in date order, where a changed
-// amount moves no row, visits each row exactly once whatever order the user chose.
-double ImportCommand::debitPass(ImportOutcome &outcome) {
+// Negates every debit once and sums the amounts into the receipt. Walking in date order,
+// where a changed amount moves no row, visits each row exactly once whatever order the user
+// chose.
+void ImportCommand::debitPass(ImportOutcome &outcome) {
     OrderRestorer restorer{transDB_};
     transDB_.setFiltered(false);
     transDB_.setIndexName("DateIndex");
     TableField &type = transDB_.fieldByName("Type");
     TableField &amount = transDB_.fieldByName("Amount");
     TableField &date = transDB_.fieldByName("Date");
-    double total = 0;
+    ImportReceipt &receipt = outcome.receipt;
     for (transDB_.first(); !transDB_.eof(); transDB_.next()) {
-        if (type.asString() == "debit") {
+        const bool debit = type.asString() == "debit";
+        if (debit) {
             transDB_.edit();
             amount.setAsFloat(amount.asFloat() - amount.asFloat() * 2.0);
             transDB_.post();
         }
-        total += amount.asFloat();
+        const double value = amount.asFloat();
+        receipt.net += value;
+        (debit ? receipt.debits : receipt.credits) += value;
         if (!date.isNull()) {
             const double day = date.asDateTime();
             if (!outcome.firstDate || day < *outcome.firstDate) outcome.firstDate = day;
             if (!outcome.lastDate || day > *outcome.lastDate) outcome.lastDate = day;
         }
     }
-    return total;
 }
 
 void ImportCommand::offerToDelete(ImportOutcome &outcome) {

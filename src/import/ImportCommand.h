@@ -1,5 +1,6 @@
 #pragma once
 #include "Ascii2DB.h"
+#include "ImportReceipt.h"
 
 #include <QString>
 #include <exception>
@@ -24,6 +25,7 @@ struct ImportOutcome {
     int errorRecord = 0;
     int errorField = 0;
     TransferCounters counters;
+    ImportReceipt receipt;  // all zero when cancelled
     // Set only when the import was committed.
     double importTotal = 0;
     std::optional<double> firstDate, lastDate;  // day numbers of the earliest and latest row
@@ -57,7 +59,7 @@ private:
     void configureEngine();
     void importFile(ImportOutcome &outcome);
     bool committable() const;
-    double debitPass(ImportOutcome &outcome);
+    void debitPass(ImportOutcome &outcome);
     void offerToDelete(ImportOutcome &outcome);
     std::exception_ptr undoImport();
 

@@ -189,3 +189,9 @@ QString LocaleFormats::formatCurrency(double value, int decimals) const {
     if (value < 0 && !isZero) return negativeForm(negativeCurrencyFormat, currencySymbol, number);
     return positiveForm(currencyFormat, currencySymbol, number);
 }
+
+QString LocaleFormats::generalNumber(double value) const {
+    QString text = QString::number(value, 'g', 15);
+    text.replace('.', decimalSeparator);
+    return text;
+}

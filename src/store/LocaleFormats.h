@@ -36,4 +36,7 @@ struct LocaleFormats {
     // Inserts the thousands separator into the integer part of a roundedDecimal text and
     // puts in the locale's decimal separator.
     QString groupDigits(const QString &plainDigits) const;
+    // Up to 15 significant digits, no grouping, the locale's decimal separator: the form of
+    // amounts in CSV rows and printed totals.
+    QString generalNumber(double value) const;
 };

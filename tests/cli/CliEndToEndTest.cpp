@@ -32,8 +32,8 @@ protected:
 
 TEST_F(CliEndToEnd, ImportThenReportAndRows) {
     ASSERT_EQ(run({"import", exportFile()}), 0) << out.toStdString() << err.toStdString();
-    EXPECT_TRUE(out.contains("Records appended: 7"));
-    EXPECT_TRUE(out.contains("Import total: 3688"));
+    EXPECT_EQ(out, "No errors detected.\nLines read: 7\nImported: 7\nRejected: 0\nBlank: 0\n"
+                   "Debits: -1327\nCredits: 5015\nNet: 3688\n");
     EXPECT_TRUE(QFile::exists(exportFile()));  // never deleted without asking
 
     ASSERT_EQ(run({"report", "--subtotal", "--sort", "Category", "--text"}), 0) << err.toStdString();
@@ -66,18 +66,41 @@ TEST_F(CliEndToEnd, PdfAndJsonAreWritten) {
     EXPECT_EQ(parsed["pages"][0]["pageNo"].toInt(), 1);
 }
 
-TEST_F(CliEndToEnd, FailedImportKeepsThePreviousRows) {
+// 0 when every line was imported, 3 when the table was replaced without some lines, 1 when
+// the table was left as it was.
+TEST_F(CliEndToEnd, ImportExitStatusTellsWhatHappened) {
     ASSERT_EQ(run({"import", exportFile()}), 0);
-    QFile bad(folder.filePath("bad.csv"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    // Two unreadable dates: the second is beyond the one bad record an import lets pass.
-    bad.write("title\n\"13/45/2024\",\"a\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n"
-              "\"14/45/2024\",\"b\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n");
-    bad.close();
-    EXPECT_EQ(run({"import", bad.fileName()}), 1);
-    EXPECT_TRUE(out.contains("The table was left as it was."));
-    ASSERT_EQ(run({"rows", "--csv"}), 0);
-    EXPECT_EQ(out.count('\n'), 8);  // header and the seven rows of the first import
+    const QByteArray good = "\"1/5/2024\",\"ok\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n";
+    const QByteArray bad = "\"13/45/2024\",\"a\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n";
+    struct Case {
+        const char *name;
+        QByteArray content;
+        int status;
+        int rowsAfter;
+        QStringList lines;
+    };
+    const QString errorFile = QDir(folder.path()).filePath("error.txt");
+    for (const Case &c : {
+             // The second bad line is beyond the one an import lets pass.
+             Case{"two bad lines", "title\n" + bad + bad + good, 1, 7,
+                  {"General record error.", "Lines read: 2", "Imported: 0", "Rejected (see " + errorFile + "): 2",
+                   "Blank: 0", "Debits: 0", "Credits: 0", "Net: 0", "The table was left as it was."}},
+             Case{"one bad line", "title\n" + good + bad + good, 3, 2,
+                  {"General record error.", "Lines read: 3", "Imported: 2", "Rejected (see " + errorFile + "): 1",
+                   "Blank: 0", "Debits: 0", "Credits: 2", "Net: 2"}},
+             Case{"title only", "title\n", 1, 2,
+                  {"No records found in ascii file", "Lines read: 0", "Imported: 0", "Rejected: 0", "Blank: 0",
+                   "Debits: 0", "Credits: 0", "Net: 0", "The table was left as it was."}},
+         }) {
+        QFile file(folder.filePath("next.csv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.content);
+        file.close();
+        EXPECT_EQ(run({"import", file.fileName()}), c.status) << c.name << err.toStdString();
+        EXPECT_EQ(out.trimmed().split('\n'), c.lines) << c.name << out.toStdString();
+        ASSERT_EQ(run({"rows", "--csv"}), 0);
+        EXPECT_EQ(out.count('\n'), 1 + c.rowsAfter) << c.name;
+    }
 }
 
 TEST_F(CliEndToEnd, BadCriteriaEndWithStatusTwo) {

@@ -3,6 +3,7 @@
 #include "ImportFixture.h"
 #include "Prompt.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -167,6 +168,88 @@ TEST_F(Command, BadRecordLetPassCommitsWithDebitsNegated) {
     EXPECT_DOUBLE_EQ(outcome.importTotal, -9.5);
     const QString errorFile = QFileInfo(*chooser.file).absoluteDir().filePath("error.txt");
     EXPECT_TRUE(readFile(errorFile).startsWith(";line:2 field:1 message: Error converting data.\r\n\"1/45/2014\""));
+}
+
+TEST_F(Command, ReceiptSumsDebitsAndCreditsOfACleanFile) {
+    prompt.answers = {Prompt::Answer::Yes, Prompt::Answer::No};
+    const ImportOutcome outcome =
+        runImport(exportTitle + exportLine("1/10/2014", "Pay", "100.00") + "\n" + exportLine("1/12/2014", "Shop", "30.25", "debit") +
+                  ";a comment\n" + exportLine("1/13/2014", "Fee", "0.10", "debit") + exportLine("1/14/2014", "Back", "-5", "credit"));
+    const ImportReceipt &r = outcome.receipt;
+    EXPECT_EQ((std::vector<int>{r.linesRead, r.imported, r.rejected, r.blank}), (std::vector<int>{6, 4, 0, 2}));
+    EXPECT_DOUBLE_EQ(r.debits, -30.35);
+    EXPECT_DOUBLE_EQ(r.credits, 95);
+    EXPECT_EQ(r.net, command.ImportTotal());
+    EXPECT_DOUBLE_EQ(r.net, 64.65);
+    EXPECT_TRUE(r.errorFile.isEmpty());
+    const auto money = [](double value) { return QString::number(value, 'f', 2); };
+    QStringList shown;
+    for (const ReceiptLine &line : receiptLines(r, money, "error.txt")) shown << line.label + ": " + line.value;
+    EXPECT_EQ(shown, (QStringList{"Lines read: 6", "Imported: 4", "Rejected: 0", "Blank: 2", "Debits: -30.35",
+                                  "Credits: 95.00", "Net: 64.65"}));
+}
+
+// Every line read is imported, rejected or blank, whichever way the import ends; when the
+// table is left as it was nothing counts as imported.
+TEST_F(Command, ReceiptAccountsForEveryLineInEveryOutcome) {
+    const QByteArray good = exportLine("1/1/2014", "A", "2.00", "debit");
+    const QByteArray bad = exportLine("nodate", "Bad", "1");
+    const QByteArray tooLong = exportLine("1/1/2014", QByteArray(300, 'x').constData(), "1");
+    QByteArray many = exportTitle;
+    for (int i = 0; i < 250; ++i) many += good;
+    QDir(folder.path()).mkdir("folder.csv");
+    struct Case {
+        const char *name;
+        QByteArray content;
+        int code;
+        ImportOutcome::Status status;
+        int read, imported, rejected, blank;
+        bool errorFile = false;
+        int abortAtRound = 0;
+        QString file = {};
+    };
+    using S = ImportOutcome::Status;
+    for (const Case &c : {
+             Case{"clean", exportTitle + good + "\n" + good, 0, S::Imported, 3, 2, 0, 1},
+             Case{"one bad line kept", exportTitle + good + bad + good, 25, S::Imported, 3, 2, 1, 0, true},
+             Case{"second bad line", exportTitle + good + bad + "\n" + bad + good, 25, S::RolledBack, 4, 0, 3, 1, true},
+             Case{"too long field", exportTitle + good + tooLong + good, 6, S::RolledBack, 2, 0, 2, 0},
+             Case{"bad line then too long", exportTitle + bad + tooLong, 25, S::RolledBack, 2, 0, 2, 0, true},
+             Case{"aborted", many, 14, S::RolledBack, 100, 0, 100, 0, false, 1},
+             Case{"title only", exportTitle, 20, S::RolledBack, 0, 0, 0, 0},
+             Case{"blank lines only", exportTitle + "\n;note\n", 20, S::RolledBack, 2, 0, 0, 2},
+             Case{"not a file", {}, 7, S::RolledBack, 0, 0, 0, 0, false, 0, "folder.csv"},
+         }) {
+        fill(1, "Before");
+        RecordingProgress progress;
+        progress.abortAtRound = c.abortAtRound;
+        ascii2DB.setProgress(&progress);
+        prompt.answers = {Prompt::Answer::Yes, Prompt::Answer::No};
+        chooser.file = c.file.isEmpty() ? writeFile(c.content) : folder.filePath(c.file);
+        const ImportOutcome outcome = command.Open1Click();
+        const ImportReceipt &r = outcome.receipt;
+        EXPECT_EQ(outcome.errorCode, c.code) << c.name;
+        EXPECT_EQ(outcome.status, c.status) << c.name;
+        EXPECT_EQ((std::vector<int>{r.linesRead, r.imported, r.rejected, r.blank}),
+                  (std::vector<int>{c.read, c.imported, c.rejected, c.blank})) << c.name;
+        EXPECT_EQ(r.linesRead, r.imported + r.rejected + r.blank) << c.name;
+        EXPECT_EQ(r.errorFile.isEmpty(), !c.errorFile) << c.name;
+        if (c.errorFile) {
+            EXPECT_TRUE(QFileInfo::exists(r.errorFile)) << c.name;
+        }
+        EXPECT_DOUBLE_EQ(r.debits, c.status == S::Imported ? -2.0 * c.imported : 0) << c.name;
+        EXPECT_EQ(r.net, r.debits + r.credits) << c.name;
+        transDB.open();
+        transDB.emptyTable();
+    }
+}
+
+TEST_F(Command, CancelledImportHasAnEmptyReceipt) {
+    prompt.answers = {Prompt::Answer::No};
+    chooser.file = writeFile(exportTitle + exportLine("1/1/2014", "New", "1"));
+    const ImportReceipt r = command.Open1Click().receipt;
+    EXPECT_EQ((std::vector<int>{r.linesRead, r.imported, r.rejected, r.blank}), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_EQ(r.net, 0);
 }
 
 TEST_F(Command, SecondImportReplacesTheFirst) {
