@@ -112,14 +112,15 @@ void TMainForm::buildStatusBar() {
     StatusBar1_->setObjectName("StatusBar1");
     StatusBar1_->setFixedHeight(19);
     StatusBar1_->setSizeGripEnabled(true);
-    const int widths[2] = {150, 50};
-    const char *texts[2] = {"Version", ""};
-    for (int i = 0; i < 2; ++i) {
+    // Panel 1 is wide enough for "1,000,000 transactions"; the last panel takes the rest.
+    const int widths[3] = {150, 150, 0};
+    const char *texts[3] = {"Version", "", ""};
+    for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(texts[i], StatusBar1_);
-        statusPanels_[i]->setFixedWidth(widths[i]);
+        if (widths[i] > 0) statusPanels_[i]->setFixedWidth(widths[i]);
         statusPanels_[i]->setFrameShape(QFrame::StyledPanel);
         statusPanels_[i]->setFrameShadow(QFrame::Sunken);
-        StatusBar1_->addWidget(statusPanels_[i]);
+        StatusBar1_->addWidget(statusPanels_[i], widths[i] > 0 ? 0 : 1);
     }
     setStatusBar(StatusBar1_);
 }
@@ -135,7 +136,7 @@ void TMainForm::placeAtDesignSize() {
 }
 
 QString TMainForm::statusPanelText(int panel) const {
-    return panel >= 0 && panel < 2 ? statusPanels_[panel]->text() : QString();
+    return panel >= 0 && panel < 3 ? statusPanels_[panel]->text() : QString();
 }
 
 QAction *TMainForm::menuItem(const QString &objectName) const { return findChild<QAction *>(objectName); }

@@ -131,6 +131,13 @@ public:
     // Maintenance, help and about.
     void EmptyDatabase1Click();
     void RepairDatabase1Click();
+    void RestorePreviousTable1Click();
+    // Enables Tools > Restore Previous Table exactly when a previous table is kept.
+    void updateRestoreItem();
+    // Status bar: the count of transactions passing the criteria (after every refresh, which
+    // also clears an import receipt) and the receipt of the last import.
+    void showRowCount(std::optional<int> count);
+    void showImportReceipt(const ImportOutcome &outcome);
     void HowtoImportyourTransactions1Click();
     void HowtoFilteryourTransactions1Click();
     void WebSite1Click();
@@ -258,7 +265,7 @@ private:
     TppViewer *ppViewer1_ = nullptr;
     QWidget *TabSheet1_ = nullptr;
     QStatusBar *StatusBar1_ = nullptr;
-    QLabel *statusPanels_[2] = {nullptr, nullptr};
+    QLabel *statusPanels_[3] = {nullptr, nullptr, nullptr};  // version, row count, receipt
 
     QMenu *PopupMenu1_ = nullptr;
     QMenu *PopupMenu2_ = nullptr;

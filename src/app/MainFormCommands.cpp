@@ -2,6 +2,7 @@
 #include "AboutBox.h"
 #include "HelpLinks.h"
 #include "MainForm.h"
+#include "PreviousTable.h"
 
 void TMainForm::EmptyDatabase1Click() {
     if (!prompt().confirmed(Prompt::Kind::Warning,
@@ -23,6 +24,30 @@ void TMainForm::RepairDatabase1Click() {
         return;
     TransDB_.close();
     TransDB_.repairTable();
+}
+
+// Swaps the table with the one kept before the last import; the replaced one is kept in its
+// place, so a second restore takes the first back.
+void TMainForm::RestorePreviousTable1Click() {
+    if (importCommand_.busy()) return;
+    if (!prompt().confirmed(Prompt::Kind::Confirmation,
+                            "Replace the current transactions with the ones from before the last import?",
+                            Prompt::Buttons::YesNoDefaultNo))
+        return;
+    TransDB_.close();
+    try {
+        PreviousTable::restore(Database1_, TransDB_.tableName());
+    } catch (...) {
+        LoadTransactions();  // refused: the table as it was, open again
+        throw;
+    }
+    LoadTransactions();
+    AllStartDate_ = StartDate_->date();
+    AllEndDate_ = EndDate_->date();
+}
+
+void TMainForm::updateRestoreItem() {
+    menuItem("RestorePreviousTable1")->setEnabled(PreviousTable::exists(Database1_, TransDB_.tableName()));
 }
 
 void TMainForm::openPage(const QString &path) { services_.openUrl(HelpLinks::address(path)); }

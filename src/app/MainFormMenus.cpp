@@ -32,6 +32,9 @@ void TMainForm::buildFileAndToolsMenus() {
     tools->setObjectName("Tools1");
     addMenuItem(tools, "EmptyDatabase1", "&Empty Database", &TMainForm::EmptyDatabase1Click);
     addMenuItem(tools, "RepairDatabase1", "&Repair Database", &TMainForm::RepairDatabase1Click);
+    tools->addSeparator();
+    addMenuItem(tools, "RestorePreviousTable1", "Restore &Previous Table", &TMainForm::RestorePreviousTable1Click);
+    connect(tools, &QMenu::aboutToShow, this, [this] { guarded([this] { updateRestoreItem(); }); });
 }
 
 void TMainForm::buildHelpMenu() {

@@ -32,6 +32,9 @@ void TMainForm::wwKeyCombo1Change() { refresh_.wwKeyCombo1Change(); }
 
 void TMainForm::Open1Click() {
     const ImportOutcome outcome = importCommand_.Open1Click();
+    if (outcome.status == ImportOutcome::Status::Cancelled) return;
+    showImportReceipt(outcome);
+    updateRestoreItem();
     if (outcome.status != ImportOutcome::Status::Imported) return;
     // The pickers hold the new data's span now; "All" restores it from here on.
     AllStartDate_ = StartDate_->date();

@@ -53,3 +53,5 @@ void MainFormReportControls::revisitReportPage() {
     pages->setCurrentWidget(form_.TabSheet1());
     pages->setCurrentWidget(form_.TabSheet2());
 }
+
+void MainFormReportControls::showRowCount(std::optional<int> count) { form_.showRowCount(count); }

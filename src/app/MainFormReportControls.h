@@ -22,6 +22,7 @@ public:
     void setDescription(const QString &text) override;
     void showFirstPage() override;
     void revisitReportPage() override;
+    void showRowCount(std::optional<int> count) override;
 
 private:
     TMainForm &form_;

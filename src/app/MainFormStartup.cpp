@@ -2,6 +2,7 @@
 #include "ControlsDisabled.h"
 #include "DatePicker.h"
 #include "MainForm.h"
+#include "RowCountText.h"
 #include "TablePassword.h"
 #include "TransactionDateSpan.h"
 
@@ -30,6 +31,7 @@ void TMainForm::FormCreate() {
     ProgramDir_ = directoryWithSeparator(services_.programPath);
     FormPlacement1_.IniFileName = ProgramDir_ + "Spendrake.ini";
     Database1_.setDirectory(ProgramDir_);
+    updateRestoreItem();
     LoadTransactions();
     savedFiltersFile_ = ProgramDir_ + "TransDB.ftr";
     wwSaveFilter1_.FilePath = savedFiltersFile_;
@@ -61,3 +63,22 @@ void TMainForm::LimitMe1BeforeTerminate() {
 // Ends at once, without asking the window to close: the window's destruction, when the
 // program unwinds, still saves the placement and closes the table.
 void TMainForm::Exit1Click() { QCoreApplication::exit(0); }
+
+void TMainForm::showRowCount(std::optional<int> count) {
+    statusPanels_[1]->setText(count ? rowCountText(*count, services_.formats) : QString());
+    statusPanels_[2]->clear();
+    statusPanels_[2]->setToolTip({});
+}
+
+// The receipt stays until the next refresh or import.
+void TMainForm::showImportReceipt(const ImportOutcome &outcome) {
+    const ImportReceipt &receipt = outcome.receipt;
+    const auto money = [this](double value) { return services_.formats.formatCurrency(value); };
+    QStringList shown, full;
+    for (const ReceiptLine &line : receiptLines(receipt, money, QFileInfo(receipt.errorFile).fileName()))
+        shown << line.label + ": " + line.value;
+    for (const ReceiptLine &line : receiptLines(receipt, money, receipt.errorFile)) full << line.label + ": " + line.value;
+    const QString prefix = outcome.status == ImportOutcome::Status::Imported ? QString() : "Table unchanged. ";
+    statusPanels_[2]->setText(prefix + shown.join("  ·  "));
+    statusPanels_[2]->setToolTip(prefix + full.join("\n"));
+}

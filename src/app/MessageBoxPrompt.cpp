@@ -31,7 +31,8 @@ QMessageBox::Icon iconOf(Prompt::Kind kind) {
 
 QMessageBox::StandardButtons buttonsOf(Prompt::Buttons buttons) {
     switch (buttons) {
-    case Prompt::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Prompt::Buttons::YesNo:
+    case Prompt::Buttons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
     case Prompt::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case Prompt::Buttons::Ok: break;
     }
@@ -52,6 +53,7 @@ Prompt::Answer answerOf(int button) {
 
 Prompt::Answer MessageBoxPrompt::ask(Kind kind, const QString &text, Buttons buttons) {
     QMessageBox box(iconOf(kind), captionOf(kind), text, buttonsOf(buttons), parent_);
+    if (buttons == Buttons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
     // Closing the box answers like its escape button; only Yes ever proceeds.
     return answerOf(box.exec());
 }

@@ -8,6 +8,7 @@
 #include "ImportCommand.h"
 #include "ImportFileChooser.h"
 #include "PageExport.h"
+#include "PreviousTable.h"
 #include "RowsCsv.h"
 
 #include <QFile>
@@ -90,6 +91,13 @@ int runReport(CliSession &session, const CliOptions &options) {
     return 0;
 }
 
+int runRestorePrevious(CliSession &session) {
+    PreviousTable::restore(session.database(), session.table().tableName());
+    QTextStream(stdout) << "The transactions from before the last import are back; "
+                           "the replaced ones are kept as the previous table.\n";
+    return 0;
+}
+
 int runRows(CliSession &session, const CliOptions &options) {
     CliReport run(session, options);
     QTextStream out(stdout);
@@ -104,5 +112,6 @@ int runCliCommand(const CliOptions &options) {
     if (options.command == "init") return runInit(session);
     if (options.command == "import") return runImport(session, options);
     if (options.command == "report") return runReport(session, options);
+    if (options.command == "restore-previous") return runRestorePrevious(session);
     return runRows(session, options);
 }

@@ -2,7 +2,7 @@
 
 namespace {
 
-const QStringList commands{"init", "import", "report", "rows"};
+const QStringList commands{"init", "import", "report", "rows", "restore-previous"};
 
 struct ArgumentReader {
     const QStringList &arguments;
@@ -50,7 +50,8 @@ bool readOutput(CliOptions &options, const QString &option, ArgumentReader &read
 }
 
 void checkComplete(const CliOptions &options) {
-    if (options.command.isEmpty()) throw UsageError("no command given (init, import, report or rows); see --help");
+    if (options.command.isEmpty())
+        throw UsageError("no command given (init, import, report, rows or restore-previous); see --help");
     if (options.command == "import" && options.importFile.isEmpty()) throw UsageError("import needs a FILE");
     if (options.command == "report" && options.output == ReportOutput::None)
         throw UsageError("report needs one of --pdf OUT.pdf, --json OUT.json or --text");
@@ -107,6 +108,10 @@ Commands:
                                                 one a line; pages are separated by a line
                                                 holding a form feed
   rows [criteria] --csv      The transactions that pass, in the chosen order, as CSV.
+  restore-previous           Swap the table with "transactions.previous.DAT", the table as it
+                             was before the last import (every import keeps one). Running it
+                             again swaps back. Exit status 0, or 1 when there is no usable
+                             previous table (nothing changes then).
 
 Criteria (report and rows):
   --account NAME             One account (default "All Account(s)").

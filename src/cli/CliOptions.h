@@ -13,7 +13,7 @@ public:
 enum class ReportOutput { None, Pdf, Json, Text };
 
 struct CliOptions {
-    QString command;       // init, import, report, rows
+    QString command;       // init, import, report, rows, restore-previous
     QString directory;     // the table's folder; empty means the executable's folder
     QString locale;        // empty means the system locale
     QString importFile;

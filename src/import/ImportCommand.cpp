@@ -3,6 +3,7 @@
 #include "ControlsDisabled.h"
 #include "FirstFailure.h"
 #include "ImportFileChooser.h"
+#include "PreviousTable.h"
 #include "Prompt.h"
 #include "TableDatabase.h"
 #include "TableField.h"
@@ -77,6 +78,10 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
     database.startTransaction(table);
     std::optional<ControlsDisabled> suspended;  // from the debit pass to the report refresh
     try {
+        // Taken before anything changes; it replaces the kept table only once the import is
+        // committed.
+        std::optional<PreviousTable::Copy> previous;
+        if (keepPrevious_) previous.emplace(database, table);
         transDB_.close();
         transDB_.emptyTable();
         transDB_.open();
@@ -94,6 +99,7 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
             suspended.emplace(transDB_);
             debitPass(outcome);
             database.commit(table);
+            if (previous) previous->keep();
         }
     } catch (...) {
         suspended.reset();

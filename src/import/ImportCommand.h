@@ -54,6 +54,9 @@ public:
     // True while an import runs (window events are serviced meanwhile): the window must not
     // close or start another table command then.
     bool busy() const { return busy_; }
+    // Whether a committed import keeps the table it replaced as the previous table (on by
+    // default; the benchmark measures the import without it).
+    void setKeepPreviousTable(bool keep) { keepPrevious_ = keep; }
 
 private:
     void configureEngine();
@@ -70,4 +73,5 @@ private:
     Callbacks callbacks_;
     double importTotal_ = 0;
     bool busy_ = false;
+    bool keepPrevious_ = true;
 };

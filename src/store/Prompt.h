@@ -7,7 +7,7 @@
 class Prompt {
 public:
     enum class Kind { Warning, Error, Information, Confirmation, Plain };
-    enum class Buttons { YesNo, Ok, YesNoCancel };
+    enum class Buttons { YesNo, Ok, YesNoCancel, YesNoDefaultNo };  // the last: No is the default
     enum class Answer { Yes, No, Cancel, Ok, Closed };
 
     virtual ~Prompt() = default;

@@ -207,6 +207,15 @@ void TableDatabase::repairTable(const QString &tableName) {
     QFile::remove(path + "-journal");
 }
 
+void TableDatabase::checkTable(const QString &tableName) {
+    const QString path = tablePath(tableName);
+    if (isHeld(tableName)) throw EngineError("Table is open in another table object." + tableText(path));
+    const auto connection = openChecked(path);
+    SqliteStatement check(*connection, "PRAGMA quick_check");
+    if (!check.step() || check.columnText(0) != "ok")
+        throw EngineError("Table is damaged or not a transaction table." + tableText(path));
+}
+
 std::unique_ptr<SqliteConnection> TableDatabase::openChecked(const QString &path) {
     if (!QFileInfo::exists(path)) throw EngineError("Table does not exist." + tableText(path));
     auto connection = openLocked(path);

@@ -31,6 +31,10 @@ public:
     // a fresh file that replaces it. A missing file is created empty. Refused while a table
     // object holds the table open.
     void repairTable(const QString &tableName);
+    // Opens the table file as an open would (it exists, is a transaction table made with a
+    // registered password and reads without damage) and closes it again; raises the engine's
+    // error otherwise.
+    void checkTable(const QString &tableName);
 
     // One store transaction per table: every change made by any table object on it between
     // start and commit lands together, or not at all after rollback. A failed commit leaves the

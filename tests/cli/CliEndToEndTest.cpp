@@ -103,6 +103,38 @@ TEST_F(CliEndToEnd, ImportExitStatusTellsWhatHappened) {
     }
 }
 
+// Every committed import keeps the table it replaced; a restore swaps the two, so a second
+// restore takes the first back. Without a usable kept table nothing changes.
+TEST_F(CliEndToEnd, RestorePreviousSwapsWithTheTableBeforeTheLastImport) {
+    const auto rowCount = [this] {
+        EXPECT_EQ(run({"rows", "--csv"}), 0);
+        return out.count('\n') - 1;
+    };
+    EXPECT_EQ(run({"restore-previous"}), 1);  // no import yet
+    EXPECT_TRUE(err.contains("Table does not exist.")) << err.toStdString();
+    ASSERT_EQ(run({"import", exportFile()}), 0);
+    EXPECT_EQ(run({"restore-previous"}), 0) << err.toStdString();
+    EXPECT_EQ(rowCount(), 0);  // the empty table before the first import
+    EXPECT_EQ(run({"restore-previous"}), 0);
+    EXPECT_EQ(rowCount(), 7);
+
+    QFile one(folder.filePath("one.csv"));
+    ASSERT_TRUE(one.open(QIODevice::WriteOnly));
+    one.write("title\n\"1/5/2024\",\"ok\",\"\",\"1\",\"credit\",\"\",\"X\",\"\",\"\"\n");
+    one.close();
+    ASSERT_EQ(run({"import", one.fileName()}), 0);
+    ASSERT_EQ(run({"import", exportFile() + ".missing"}), 2);  // a refused import keeps the kept table
+    EXPECT_EQ(run({"restore-previous"}), 0);
+    EXPECT_EQ(rowCount(), 7);
+
+    QFile kept(folder.filePath("transactions.previous.DAT"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadWrite));
+    kept.write("damaged");
+    kept.close();
+    EXPECT_EQ(run({"restore-previous"}), 1);
+    EXPECT_EQ(rowCount(), 7);
+}
+
 TEST_F(CliEndToEnd, BadCriteriaEndWithStatusTwo) {
     const QStringList bad[] = {{"rows", "--csv", "--from", "13/45/2024"},
                                {"rows", "--csv", "--sort", "Colour"},

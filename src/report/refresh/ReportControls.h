@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 // The tool-bar controls and description strip that the report refresh reads and writes. The
 // main window maps them onto its widgets; the companion program and the tests keep plain
@@ -35,6 +36,9 @@ public:
     // With no rows left: when the Report page is showing, switch to the Transactions page
     // and back, so that the preview repaints its blank page.
     virtual void revisitReportPage() {}
+    // At the end of every refresh: how many transactions pass the criteria (none when the
+    // table is closed).
+    virtual void showRowCount(std::optional<int> count) { Q_UNUSED(count); }
 };
 
 // The controls as values, for the companion program and the tests.

@@ -49,6 +49,7 @@ void ReportRefresh::Button3Click() {
     report_.regenerate();
     controls_.showFirstPage();
     if (table_.active() && table_.recordCount() == 0) controls_.revisitReportPage();
+    controls_.showRowCount(table_.active() ? std::optional<int>(table_.recordCount()) : std::nullopt);
 }
 
 void ReportRefresh::rewriteToolbarCriteria() {
