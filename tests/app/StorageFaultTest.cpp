@@ -9,6 +9,7 @@
 #include "FaultyDisk.h"
 #include "FileSizeLimit.h"
 #include "FormPlacement.h"
+#include "GeneratedExport.h"
 #include "ShellFixture.h"
 #include "TwwFilterDialog.h"
 #include "TwwSaveFilter.h"
@@ -44,26 +45,12 @@ protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QFile::copy(SPENDRAKE_TEST_DATA "/cli/export.csv", smallExport());
-        writeLargeExport();
+        // Far more than the room left on the disk.
+        writeGeneratedExport(largeExport(), largeRows);
     }
 
     QString smallExport() const { return programFile("small.csv"); }
     QString largeExport() const { return programFile("large.csv"); }
-
-    // Far more than the room left on the disk.
-    void writeLargeExport() {
-        QFile file(largeExport());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\"Date\",\"Description\",\"Original Description\",\"Amount\",\"Transaction Type\",\"Category\","
-                   "\"Account Name\",\"Labels\",\"Notes\"\n");
-        for (int i = 0; i < largeRows; ++i)
-            file.write(QString("\"3/%1/2025\",\"Row %2\",\"ROW %2 AT SOME SHOP WITH A LONG TEXT\",\"%3.25\",\"debit\","
-                               "\"Shopping\",\"Visa\",\"\",\"\"\n")
-                           .arg(i % 28 + 1)
-                           .arg(i)
-                           .arg(i % 500)
-                           .toUtf8());
-    }
 
     std::unique_ptr<TMainForm> windowWithFile() {
         MainFormServices s = services();

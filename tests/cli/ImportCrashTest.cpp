@@ -1,6 +1,7 @@
 // The companion program killed outright at many moments of an import that replaces a table:
 // whatever the moment, the table afterwards passes SQLite's integrity check, opens in the
 // program, and holds exactly the rows it held before or exactly the rows of the new export.
+#include "GeneratedExport.h"
 #include "TableDatabase.h"
 #include "TablePassword.h"
 #include "TransactionTable.h"
@@ -29,31 +30,13 @@ protected:
     void SetUp() override {
         TableDatabase::addPassword(TablePassword);
         ASSERT_TRUE(QFile::copy(SPENDRAKE_TEST_DATA "/cli/export.csv", folder.filePath("old.csv")));
-        writeNewExport();
+        writeGeneratedExport(folder.filePath("new.csv"), newRows);
         ASSERT_EQ(runToEnd({"init"}), 0);
         ASSERT_EQ(runToEnd({"import", folder.filePath("old.csv")}), 0);
         ASSERT_TRUE(QFile::copy(table(), folder.filePath("old.DAT")));
     }
 
     QString table() const { return folder.filePath("transactions.DAT"); }
-
-    void writeNewExport() {
-        QFile file(folder.filePath("new.csv"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\"Date\",\"Description\",\"Original Description\",\"Amount\",\"Transaction Type\",\"Category\","
-                   "\"Account Name\",\"Labels\",\"Notes\"\n");
-        for (int i = 0; i < newRows; ++i)
-            file.write(QString("\"%1/%2/2025\",\"Shop %3\",\"SHOP %3 CARD PAYMENT\",\"%4.%5\",\"%6\",\"Groceries\","
-                               "\"%7\",\"\",\"\"\n")
-                           .arg(i % 12 + 1)
-                           .arg(i % 28 + 1)
-                           .arg(i)
-                           .arg(i % 900)
-                           .arg(i % 100, 2, 10, QChar('0'))
-                           .arg(i % 3 ? "debit" : "credit")
-                           .arg(i % 2 ? "Visa" : "Checking")
-                           .toUtf8());
-    }
 
     void start(QProcess &process, const QStringList &arguments) {
         process.start(SPENDRAKE_CLI, QStringList{"--locale", "en_US", "--dir", folder.path()} + arguments);

@@ -5,11 +5,7 @@
 #include "ImportCommand.h"
 #include "ImportFileChooser.h"
 #include "Prompt.h"
-#include "TableDatabase.h"
-#include "TablePassword.h"
-#include "TransactionTable.h"
-
-#include <QTemporaryDir>
+#include "ScratchTable.h"
 
 namespace {
 
@@ -26,23 +22,17 @@ struct File : ImportFileChooser {
 };
 
 struct Setup {
-    QTemporaryDir folder;
-    TableDatabase database;
-    std::unique_ptr<TransactionTable> table;
+    ScratchTable scratch;
+    TransactionTable &table = scratch.table;
     Answers answers;
     File file;
     TAscii2DB engine;
     std::unique_ptr<ImportCommand> command;
 
     Setup() {
-        TableDatabase::addPassword(TablePassword);
-        database.setDirectory(folder.path());
-        database.createTable("transactions.DAT");
-        table = std::make_unique<TransactionTable>(database);
-        table->open();
-        file.path = folder.filePath("export.csv");
-        command = std::make_unique<ImportCommand>(*table, engine, answers, file,
-                                                  ImportCommand::Callbacks{[this] { table->open(); }, {}});
+        file.path = scratch.folder.filePath("export.csv");
+        command = std::make_unique<ImportCommand>(table, engine, answers, file,
+                                                  ImportCommand::Callbacks{[this] { table.open(); }, {}});
     }
 };
 
@@ -57,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         // A refused file is reported to the user; only what follows matters here.
     }
     // Whatever the file held, the store is left ready for the next command.
-    require(!setup.database.inTransaction("transactions.DAT"));
-    require(setup.table->active());
+    require(!setup.scratch.database.inTransaction(setup.table.tableName()));
+    require(setup.table.active());
     return 0;
 }

@@ -2,13 +2,9 @@
 #include "EngineError.h"
 #include "FuzzInput.h"
 #include "Prompt.h"
-#include "TableDatabase.h"
-#include "TablePassword.h"
-#include "TransactionTable.h"
+#include "ScratchTable.h"
 #include "TwwFilterDialog.h"
 #include "TwwSaveFilter.h"
-
-#include <QTemporaryDir>
 
 namespace {
 
@@ -18,29 +14,23 @@ struct Answers : Prompt {
 };
 
 struct Setup {
-    QTemporaryDir folder;
-    TableDatabase database;
-    std::unique_ptr<TransactionTable> table;
+    ScratchTable scratch;
+    TransactionTable &table = scratch.table;
     Answers answers;
     std::unique_ptr<TwwFilterDialog> filter;
     std::unique_ptr<TwwSaveFilter> store;
 
     Setup() {
-        TableDatabase::addPassword(TablePassword);
-        database.setDirectory(folder.path());
-        database.createTable("transactions.DAT");
-        table = std::make_unique<TransactionTable>(database);
-        table->open();
         for (const char *description : {"Coffee Shop", "Rent", "Refund"}) {
-            table->append();
-            table->fieldByName("Date").setAsFloat(45000);
-            table->fieldByName("Description").setAsString(description);
-            table->fieldByName("Amount").setAsFloat(-12.5);
-            table->post();
+            table.append();
+            table.fieldByName("Date").setAsFloat(45000);
+            table.fieldByName("Description").setAsString(description);
+            table.fieldByName("Amount").setAsFloat(-12.5);
+            table.post();
         }
-        filter = std::make_unique<TwwFilterDialog>(*table, answers);
+        filter = std::make_unique<TwwFilterDialog>(table, answers);
         store = std::make_unique<TwwSaveFilter>(*filter, answers);
-        store->FilePath = folder.filePath("TransDB.ftr");
+        store->FilePath = scratch.folder.filePath("TransDB.ftr");
     }
 };
 
@@ -63,6 +53,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     } catch (const EngineError &) {
         // A criterion the table refuses is reported to the user.
     }
-    setup.table->setFiltered(false);
+    setup.table.setFiltered(false);
     return 0;
 }

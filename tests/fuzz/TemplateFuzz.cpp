@@ -3,40 +3,30 @@
 #include "EngineError.h"
 #include "FuzzInput.h"
 #include "ReportTemplate.h"
-#include "TableDatabase.h"
-#include "TablePassword.h"
+#include "ScratchTable.h"
 #include "TppDBPipeline.h"
 #include "TransactionLayout.h"
-#include "TransactionTable.h"
-
-#include <QTemporaryDir>
 
 namespace {
 
 struct Setup {
-    QTemporaryDir folder;
-    TableDatabase database;
-    std::unique_ptr<TransactionTable> table;
+    ScratchTable scratch;
+    TransactionTable &table = scratch.table;
     TppDBPipeline pipeline;
     TemplateHandlers handlers;
 
     Setup() {
-        TableDatabase::addPassword(TablePassword);
-        database.setDirectory(folder.path());
-        database.createTable("transactions.DAT");
-        table = std::make_unique<TransactionTable>(database);
-        table->open();
         const char *accounts[] = {"Checking", "Visa"};
         for (int i = 0; i < 12; ++i) {
-            table->append();
-            table->fieldByName("Date").setAsFloat(45000 + i / 3);
-            table->fieldByName("Description").setAsString(QString("Row %1").arg(i));
-            table->fieldByName("Amount").setAsFloat(i % 2 ? -12.5 * i : 100.25);
-            table->fieldByName("AcctName").setAsString(accounts[i % 2]);
-            table->fieldByName("Category").setAsString(i % 3 ? "Food" : "Rent");
-            table->post();
+            table.append();
+            table.fieldByName("Date").setAsFloat(45000 + i / 3);
+            table.fieldByName("Description").setAsString(QString("Row %1").arg(i));
+            table.fieldByName("Amount").setAsFloat(i % 2 ? -12.5 * i : 100.25);
+            table.fieldByName("AcctName").setAsString(accounts[i % 2]);
+            table.fieldByName("Category").setAsString(i % 3 ? "Food" : "Rent");
+            table.post();
         }
-        pipeline.setDataSource(table.get());
+        pipeline.setDataSource(&table);
         // The handlers the window program binds.
         handlers.getText["ppLabel8GetText"] = [](TppLabel &, QString &text) { text = "70.5"; };
         handlers.calc["ppVariable1Calc"] = [](TppVariable &, TppValue &value) {
