@@ -1,5 +1,6 @@
 // The maintenance commands of the Tools menu, the help links and the about box.
 #include "AboutBox.h"
+#include "DatePicker.h"
 #include "HelpLinks.h"
 #include "MainForm.h"
 #include "PreviousTable.h"
