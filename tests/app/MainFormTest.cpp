@@ -291,3 +291,50 @@ TEST(ErrorBoxTest, AnErrorLeavingAHandlerIsShownAndGoesNoFurther) {
     EXPECT_TRUE(runGuarded(box, [] {}));
     EXPECT_EQ(shown, (QStringList{"Cannot open the table.", "out of range.", "An unexpected error occurred."}));
 }
+
+namespace {
+
+struct ChosenFile : ImportFileChooser {
+    QString file;
+    std::optional<QString> chooseImportFile() override { return file; }
+};
+
+// The status bar counts the rows that pass and shows an import's receipt until the next
+// refresh; Tools > Restore Previous Table is there once an import kept a table, asks with No
+// as the default and brings the previous rows back.
+TEST_F(MainFormTest, RowCountReceiptAndRestoreOfThePreviousTable) {
+    fill({{45000, 1}, {45001, 2}});
+    ChosenFile chooser;
+    chooser.file = programFile("export.csv");
+    QFile file(chooser.file);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("title\n\"1/2/2024\",\"Pay\",\"\",\"1200.50\",\"credit\",\"\",\"Checking\",\"\",\"\"\n"
+               "\"bad\",\"Bad\",\"\",\"1\",\"credit\",\"\",\"Checking\",\"\",\"\"\n");
+    file.close();
+    MainFormServices s = services();
+    s.importFileChooser = &chooser;
+    TMainForm form(s);
+    EXPECT_EQ(form.statusPanelText(1), "2 transactions");
+    EXPECT_FALSE(form.menuItem("RestorePreviousTable1")->isEnabled());
+
+    prompt.answers = {Prompt::Answer::Yes};
+    form.Open1Click();
+    EXPECT_EQ(form.statusPanelText(1), "1 transaction");
+    EXPECT_EQ(form.statusPanelText(2), "Lines read: 2  ·  Imported: 1  ·  Rejected (see error.txt): 1  ·  Blank: 0  ·  "
+                                       "Debits: $0.00  ·  Credits: $1,200.50  ·  Net: $1,200.50");
+    EXPECT_TRUE(form.menuItem("RestorePreviousTable1")->isEnabled());
+    form.Button3Click();
+    EXPECT_EQ(form.statusPanelText(2), "");
+
+    prompt.answers = {Prompt::Answer::No};
+    form.menuItem("RestorePreviousTable1")->trigger();
+    EXPECT_EQ(prompt.asked.back().text, "Replace the current transactions with the ones from before the last import?");
+    EXPECT_EQ(prompt.asked.back().buttons, Prompt::Buttons::YesNoDefaultNo);
+    EXPECT_EQ(form.statusPanelText(1), "1 transaction");
+    prompt.answers = {Prompt::Answer::Yes};
+    form.menuItem("RestorePreviousTable1")->trigger();
+    EXPECT_EQ(form.statusPanelText(1), "2 transactions");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+} // namespace

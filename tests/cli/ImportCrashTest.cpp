@@ -71,11 +71,11 @@ protected:
     }
 
     // Every row as one text, sorted; empty when the program cannot open the table.
-    std::optional<QStringList> rowsAsProgramSeesThem() {
+    std::optional<QStringList> rowsAsProgramSeesThem(const QString &tableName = "transactions.DAT") {
         try {
             TableDatabase database;
             database.setDirectory(folder.path());
-            TransactionTable transactions(database);
+            TransactionTable transactions(database, tableName);
             transactions.open();
             QStringList rows;
             for (transactions.first(); !transactions.eof(); transactions.next()) {
@@ -127,6 +127,38 @@ TEST_F(ImportCrash, KilledImportLeavesOldOrNewRowsNeverAMix) {
     // The moments reached both sides of the commit.
     EXPECT_GT(old, 0);
     EXPECT_GT(fresh, 0);
+}
+
+// A restore killed at any moment leaves both the table and the kept copy whole: each opens in
+// the program, and together they hold the two tables, swapped or not.
+TEST_F(ImportCrash, KilledRestoreLeavesBothTablesWhole) {
+    ASSERT_EQ(runToEnd({"import", folder.filePath("new.csv")}), 0);
+    const std::optional<QStringList> newRowsSeen = rowsAsProgramSeesThem();
+    ASSERT_TRUE(newRowsSeen);
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(runToEnd({"restore-previous"}), 0);
+    const qint64 restoreMs = clock.elapsed();
+    const std::optional<QStringList> oldRows = rowsAsProgramSeesThem();
+    ASSERT_TRUE(oldRows && oldRows->size() == 7);
+    int swapped = 0, unswapped = 0, broken = 0;
+    for (int k = 0; k < kills; ++k) {
+        const std::optional<QStringList> before = rowsAsProgramSeesThem();
+        QProcess child;
+        start(child, {"restore-previous"});
+        if (!child.waitForFinished(int(restoreMs * lastMoment * k / (kills - 1))))
+            ::kill(pid_t(child.processId()), SIGKILL);
+        child.waitForFinished(60000);
+        const std::optional<QStringList> current = rowsAsProgramSeesThem();
+        const std::optional<QStringList> kept = rowsAsProgramSeesThem("transactions.previous.DAT");
+        if (!current || !kept || (*current == *kept)) ++broken;
+        else if (*current == *before) ++unswapped;
+        else if (*current == (*before == *oldRows ? *newRowsSeen : *oldRows)) ++swapped;
+        else ++broken;
+    }
+    std::cout << "restore took " << restoreMs << " ms; kills: " << kills << ", swapped: " << swapped
+              << ", not swapped: " << unswapped << ", broken: " << broken << std::endl;
+    EXPECT_EQ(broken, 0);
 }
 
 } // namespace
