@@ -122,6 +122,9 @@ void TMainForm::buildStatusBar() {
         statusPanels_[i]->setFrameShadow(QFrame::Sunken);
         StatusBar1_->addWidget(statusPanels_[i], widths[i] > 0 ? 0 : 1);
     }
+    // A long receipt is cut at the window's edge rather than widening the window; the whole
+    // of it is in the panel's tool tip.
+    statusPanels_[2]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setStatusBar(StatusBar1_);
 }
 
