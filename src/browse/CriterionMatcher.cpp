@@ -56,28 +56,27 @@ int CriterionMatcher::cost() const {
     return matchType_ == fdMatchExact || matchType_ == fdMatchRange ? 1 : 2;
 }
 
-bool CriterionMatcher::accepts(const TransactionRecord &record) const {
+bool CriterionMatcher::accepts(const TransactionRow &record) const {
     if (matchType_ == fdMatchRange) return matchRange(record);
     return matchValue(record) != nonMatching_;
 }
 
-bool CriterionMatcher::fieldIsEmpty(const TransactionRecord &record) const {
+bool CriterionMatcher::fieldIsEmpty(const TransactionRow &record) const {
     // Dates and amounts always have a text: a missing one reads as day 0 or as 0.
     return field_.type == FieldType::String &&
-           (record.isNull(field_.column) || record.text[field_.column].isEmpty());
+           (record.isNull(field_.column) || record.text(field_.column).isEmpty());
 }
 
-double CriterionMatcher::numberOf(const TransactionRecord &record) const {
+double CriterionMatcher::numberOf(const TransactionRow &record) const {
     if (record.isNull(field_.column)) return 0;
-    return field_.type == FieldType::Date ? std::floor(record.date) : record.amount;
+    return field_.type == FieldType::Date ? std::floor(record.date()) : record.amount();
 }
 
-const QString &CriterionMatcher::fieldText(const TransactionRecord &record) const {
+const QString &CriterionMatcher::fieldText(const TransactionRow &record) const {
     switch (field_.type) {
     case FieldType::String: {
-        static const QString empty;
-        const QString &text = record.isNull(field_.column) ? empty : record.text[field_.column];
-        return caseSensitive_ ? text : upperCased(text, buffer_);
+        value_ = record.text(field_.column);
+        return caseSensitive_ ? value_ : upperCased(value_, buffer_);
     }
     case FieldType::Currency:
         buffer_ = currencyFieldText(numberOf(record), formats_);
@@ -97,7 +96,7 @@ const QString &CriterionMatcher::fieldText(const TransactionRecord &record) cons
     return buffer_;
 }
 
-bool CriterionMatcher::matchValue(const TransactionRecord &record) const {
+bool CriterionMatcher::matchValue(const TransactionRow &record) const {
     switch (matchType_) {
     case fdMatchStart:
     case fdMatchAny:
@@ -113,12 +112,12 @@ bool CriterionMatcher::matchValue(const TransactionRecord &record) const {
     return !orMode_;
 }
 
-const QString &CriterionMatcher::textOnce(const TransactionRecord &record, const QString *&text) const {
+const QString &CriterionMatcher::textOnce(const TransactionRow &record, const QString *&text) const {
     if (!text) text = &fieldText(record);
     return *text;
 }
 
-bool CriterionMatcher::termPasses(const Term &term, const TransactionRecord &record, const QString *&text) const {
+bool CriterionMatcher::termPasses(const Term &term, const TransactionRow &record, const QString *&text) const {
     if (term.isNullWord && fieldIsEmpty(record)) return true;
     if (matchType_ == fdMatchExact) return valuesEqual(term, record, text);
     if (term.text.isEmpty()) return false;
@@ -131,7 +130,7 @@ bool CriterionMatcher::termPasses(const Term &term, const TransactionRecord &rec
     }
 }
 
-bool CriterionMatcher::valuesEqual(const Term &term, const TransactionRecord &record, const QString *&text) const {
+bool CriterionMatcher::valuesEqual(const Term &term, const TransactionRow &record, const QString *&text) const {
     switch (field_.type) {
     case FieldType::String: return textOnce(record, text) == term.text;
     case FieldType::Currency: {
@@ -149,7 +148,7 @@ bool CriterionMatcher::valuesEqual(const Term &term, const TransactionRecord &re
     return false;
 }
 
-bool CriterionMatcher::matchRange(const TransactionRecord &record) const {
+bool CriterionMatcher::matchRange(const TransactionRow &record) const {
     if (field_.type == FieldType::String) {
         const QString &text = fieldText(record);
         if (minText_ && compareText(text, *minText_) < 0) return false;

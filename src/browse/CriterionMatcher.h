@@ -2,7 +2,7 @@
 #include "FilterField.h"
 #include "FilterTerms.h"
 #include "LocaleFormats.h"
-#include "TransactionRecord.h"
+#include "TransactionRow.h"
 #include "TwwFieldInfo.h"
 
 #include <optional>
@@ -17,7 +17,7 @@ public:
                      const TwwFieldOperators &operators, QChar upperRangePadChar,
                      const LocaleFormats &formats);
 
-    bool accepts(const TransactionRecord &record) const;
+    bool accepts(const TransactionRow &record) const;
     // Numeric tests are cheapest; they run first (the order does not change the result).
     int cost() const;
 
@@ -28,16 +28,16 @@ private:
         std::optional<double> number;   // the term as an amount or a day, when it is one
     };
 
-    bool matchValue(const TransactionRecord &record) const;
+    bool matchValue(const TransactionRow &record) const;
     // `text` is the record's field text once a term has needed it, so the terms of one
     // criterion share one upper-casing or formatting per record.
-    bool termPasses(const Term &term, const TransactionRecord &record, const QString *&text) const;
-    bool valuesEqual(const Term &term, const TransactionRecord &record, const QString *&text) const;
-    const QString &textOnce(const TransactionRecord &record, const QString *&text) const;
-    bool matchRange(const TransactionRecord &record) const;
-    bool fieldIsEmpty(const TransactionRecord &record) const;
-    double numberOf(const TransactionRecord &record) const;
-    const QString &fieldText(const TransactionRecord &record) const;
+    bool termPasses(const Term &term, const TransactionRow &record, const QString *&text) const;
+    bool valuesEqual(const Term &term, const TransactionRow &record, const QString *&text) const;
+    const QString &textOnce(const TransactionRow &record, const QString *&text) const;
+    bool matchRange(const TransactionRow &record) const;
+    bool fieldIsEmpty(const TransactionRow &record) const;
+    double numberOf(const TransactionRow &record) const;
+    const QString &fieldText(const TransactionRow &record) const;
     std::optional<double> parseBound(const QString &text) const;
 
     FilterField field_;
@@ -51,6 +51,7 @@ private:
     std::optional<QString> minText_, maxText_;
     std::optional<double> minNumber_, maxNumber_;
 
+    mutable QString value_;   // the field's text as read
     mutable QString buffer_;
     mutable std::unordered_map<qint64, QString> dateTexts_;
 };

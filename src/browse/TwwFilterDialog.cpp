@@ -162,10 +162,10 @@ void TwwFilterDialog::ClearCriteria() {
 }
 
 bool TwwFilterDialog::AcceptRecord(const TransactionTable &table) const {
-    const TransactionRecord *record = table.currentRecord();
+    const TransactionRow record = table.currentRecord();
     if (!record) return true;
     for (const CriterionMatcher &matcher : matchers_)
-        if (!matcher.accepts(*record)) return false;
+        if (!matcher.accepts(record)) return false;
     return true;
 }
 

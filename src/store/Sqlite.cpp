@@ -89,7 +89,9 @@ void SqliteStatement::reset() {
 bool SqliteStatement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
 qint64 SqliteStatement::columnInt(int column) const { return sqlite3_column_int64(stmt_, column); }
 double SqliteStatement::columnDouble(int column) const { return sqlite3_column_double(stmt_, column); }
-QString SqliteStatement::columnText(int column) const {
+QString SqliteStatement::columnText(int column) const { return QString::fromUtf8(columnBytes(column)); }
+
+QByteArrayView SqliteStatement::columnBytes(int column) const {
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, column));
+    return QByteArrayView(text, sqlite3_column_bytes(stmt_, column));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 struct sqlite3;
@@ -42,6 +43,7 @@ public:
     qint64 columnInt(int column) const;
     double columnDouble(int column) const;
     QString columnText(int column) const;
+    QByteArrayView columnBytes(int column) const;  // the text as stored, valid until the next step
 
 private:
     SqliteConnection &connection_;

@@ -16,32 +16,35 @@ FieldType TableField::dataType() const { return fields[column()].type; }
 int TableField::size() const { return fields[column()].size; }
 
 bool TableField::isNull() const {
-    const TransactionRecord *record = table_.currentRecord();
-    return !record || record->isNull(column());
+    const TransactionRow row = table_.currentRecord();
+    return !row || row.isNull(column());
 }
 
 double TableField::asDateTime() const {
     if (isNull()) return 0;
-    const TransactionRecord &record = *table_.currentRecord();
+    const TransactionRow row = table_.currentRecord();
     switch (dataType()) {
-    case FieldType::Date: return record.date;
-    case FieldType::Currency: return record.amount;
-    default:
-        if (auto day = table_.localeFormats().parseShortDate(record.text[column()])) return *day;
-        throw EngineError(QString("'%1' is not a valid date").arg(record.text[column()]));
+    case FieldType::Date: return row.date();
+    case FieldType::Currency: return row.amount();
+    default: {
+        const QString text = row.text(column());
+        if (auto day = table_.localeFormats().parseShortDate(text)) return *day;
+        throw EngineError(QString("'%1' is not a valid date").arg(text));
+    }
     }
 }
 
 double TableField::asFloat() const {
     if (isNull()) return 0;
-    const TransactionRecord &record = *table_.currentRecord();
+    const TransactionRow row = table_.currentRecord();
     switch (dataType()) {
-    case FieldType::Date: return record.date;
-    case FieldType::Currency: return record.amount;
+    case FieldType::Date: return row.date();
+    case FieldType::Currency: return row.amount();
     default: {
+        const QString text = row.text(column());
         bool ok = false;
-        const double value = record.text[column()].trimmed().toDouble(&ok);
-        if (!ok) throw EngineError(QString("'%1' is not a valid floating point value").arg(record.text[column()]));
+        const double value = text.trimmed().toDouble(&ok);
+        if (!ok) throw EngineError(QString("'%1' is not a valid floating point value").arg(text));
         return value;
     }
     }
@@ -49,21 +52,21 @@ double TableField::asFloat() const {
 
 QString TableField::asString() const {
     if (isNull()) return QString();
-    const TransactionRecord &record = *table_.currentRecord();
+    const TransactionRow row = table_.currentRecord();
     switch (dataType()) {
-    case FieldType::Date: return table_.localeFormats().formatShortDate(record.date);
+    case FieldType::Date: return table_.localeFormats().formatShortDate(row.date());
     case FieldType::Currency: {
-        QString text = QString::number(record.amount, 'g', 15);
+        QString text = QString::number(row.amount(), 'g', 15);
         text.replace('.', table_.localeFormats().decimalSeparator);
         return text;
     }
-    default: return record.text[column()];
+    default: return row.text(column());
     }
 }
 
 QString TableField::displayText() const {
-    const TransactionRecord *record = table_.currentRecord();
-    return record ? table_.displayText(*record, column()) : QString();
+    const TransactionRow row = table_.currentRecord();
+    return row ? table_.displayText(row, column()) : QString();
 }
 
 void TableField::setAsFloat(double value) {

@@ -9,13 +9,14 @@ std::pair<double, double> transactionDateSpan(TransactionTable &table) {
     double earliest = 0, latest = 0;
     const int count = table.recordCount();
     for (int row = 0; row < count; ++row) {
-        const TransactionRecord &record = table.recordAt(row);
+        const TransactionRow record = table.rowAt(row);
         if (record.isNull(TransactionSchema::Date)) {
             undated = true;
             continue;
         }
-        earliest = dated ? std::min(earliest, record.date) : record.date;
-        latest = dated ? std::max(latest, record.date) : record.date;
+        const double date = record.date();
+        earliest = dated ? std::min(earliest, date) : date;
+        latest = dated ? std::max(latest, date) : date;
         dated = true;
     }
     return {undated ? 0 : earliest, latest};

@@ -97,8 +97,8 @@ void TransactionTable::close() {
 }
 
 void TransactionTable::clearCache() {
-    rows_.clear();
-    slotOfRowid_.clear();
+    columns_ = TransactionColumns{};
+    forgetCachedRecords();
     order_.clear();
     orderedSlots_ = 0;
     visible_.clear();
@@ -114,32 +114,12 @@ void TransactionTable::load() {
     // A plain scan reads the file front to back; sorting in memory beats walking the index,
     // whose every entry costs a lookup into the table.
     {
-        // Growing the row list as it fills would move every row again and again.
+        // Growing the columns as they fill would copy them again and again.
         SqliteStatement count(*connection_, "SELECT count(*) FROM transactions");
-        if (count.step()) {
-            rows_.reserve(size_t(count.columnInt(0)));
-            slotOfRowid_.reserve(size_t(count.columnInt(0)));
-        }
+        if (count.step()) columns_.reserve(size_t(std::max<qint64>(0, count.columnInt(0))));
     }
     SqliteStatement query(*connection_, QString("SELECT rowid, %1 FROM transactions").arg(columnList));
-    while (query.step()) {
-        TransactionRecord record;
-        record.rowid = query.columnInt(0);
-        record.nulls = 0;
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (query.isNull(c + 1)) {
-                record.setNull(c, true);
-            } else if (c == Date) {
-                record.date = double(query.columnInt(c + 1));
-            } else if (c == Amount) {
-                record.amount = query.columnDouble(c + 1);
-            } else {
-                record.text[c] = query.columnText(c + 1);
-            }
-        }
-        slotOfRowid_.emplace(record.rowid, int(rows_.size()));
-        rows_.push_back(std::move(record));
-    }
+    while (query.step()) columns_.appendFromQuery(query);
     sortAll();
 }
 
@@ -181,31 +161,29 @@ void TransactionTable::notifyActive(bool active) {
 // --- order and filter -----------------------------------------------------------------
 
 bool TransactionTable::lessInIndex(int a, int b) const {
-    const TransactionRecord &x = rows_[a], &y = rows_[b];
     for (int column : index_->columns) {
-        const int c = compareColumn(x, y, column);
+        const int c = columns_.compare(a, b, column);
         if (c != 0) return c < 0;
     }
     return false;
 }
 
 void TransactionTable::ensureOrdered() {
-    if (orderedSlots_ == rows_.size()) return;
+    const size_t rows = size_t(rowCount());
+    if (orderedSlots_ == rows) return;
     // Rows appended since the last look: sort them alone and merge them in.
     const size_t before = order_.size();
-    for (size_t slot = orderedSlots_; slot < rows_.size(); ++slot) order_.push_back(int(slot));
+    for (size_t slot = orderedSlots_; slot < rows; ++slot) order_.push_back(int(slot));
     auto less = [this](int a, int b) { return lessInIndex(a, b); };
     std::stable_sort(order_.begin() + before, order_.end(), less);
     std::inplace_merge(order_.begin(), order_.begin() + before, order_.end(), less);
-    orderedSlots_ = rows_.size();
+    orderedSlots_ = rows;
     visibleDirty_ = positionsDirty_ = true;
 }
 
 void TransactionTable::sortAll() {
-    order_.resize(rows_.size());
-    for (size_t i = 0; i < order_.size(); ++i) order_[i] = int(i);
-    std::stable_sort(order_.begin(), order_.end(), [this](int a, int b) { return lessInIndex(a, b); });
-    orderedSlots_ = rows_.size();
+    order_ = columns_.sorted(*index_);
+    orderedSlots_ = size_t(rowCount());
     visibleDirty_ = positionsDirty_ = true;
 }
 
@@ -236,7 +214,7 @@ const std::vector<int> &TransactionTable::sequence() {
 int TransactionTable::positionOf(int slot) {
     const auto &seq = sequence();
     if (positionsDirty_) {
-        positions_.assign(rows_.size(), -1);
+        positions_.assign(size_t(rowCount()), -1);
         for (size_t i = 0; i < seq.size(); ++i) positions_[seq[i]] = int(i);
         positionsDirty_ = false;
     }
@@ -332,24 +310,42 @@ void TransactionTable::setRecNo(int row) {
     eof_ = bof_ = sequence().empty();
 }
 
-const TransactionRecord &TransactionTable::recordAt(int row) {
+int TransactionTable::slotAt(int row) {
     requireActive("read");
     const auto &seq = sequence();
     if (row < 0 || row >= int(seq.size()))
         throw EngineError(QString("Row %1 is out of range. Table: %2").arg(row).arg(database_.tablePath(tableName_)));
-    return rows_[seq[row]];
+    return seq[row];
+}
+
+TransactionRow TransactionTable::rowAt(int row) { return TransactionRow(columns_, slotAt(row)); }
+
+const TransactionRecord &TransactionTable::recordAt(int row) { return cachedRecord(slotAt(row)); }
+
+const TransactionRecord &TransactionTable::cachedRecord(int slot) {
+    for (const CachedRecord &cached : cachedRecords_)
+        if (cached.slot == slot) return cached.record;
+    CachedRecord &cached = cachedRecords_[nextCachedRecord_];
+    nextCachedRecord_ = (nextCachedRecord_ + 1) % cachedRecords_.size();
+    cached.record = columns_.record(slot);
+    cached.slot = slot;
+    return cached.record;
+}
+
+void TransactionTable::forgetCachedRecords() {
+    for (CachedRecord &cached : cachedRecords_) cached.slot = -1;
 }
 
 // --- bookmarks ------------------------------------------------------------------------
 
 TransactionTable::Bookmark TransactionTable::getBookmark() const {
-    return active() && current_ >= 0 ? rows_[current_].rowid : 0;
+    return active() && current_ >= 0 ? columns_.rowid(current_) : 0;
 }
 
 bool TransactionTable::bookmarkValid(Bookmark bookmark) {
     if (!active()) return false;
-    auto it = slotOfRowid_.find(bookmark);
-    return it != slotOfRowid_.end() && positionOf(it->second) >= 0;
+    const int slot = columns_.slotOfRowid(bookmark);
+    return slot >= 0 && positionOf(slot) >= 0;
 }
 
 void TransactionTable::gotoBookmark(Bookmark bookmark) {
@@ -357,7 +353,7 @@ void TransactionTable::gotoBookmark(Bookmark bookmark) {
     if (!bookmarkValid(bookmark))
         throw EngineError("Record not found. Table: " + database_.tablePath(tableName_));
     postIfPending();
-    current_ = slotOfRowid_.at(bookmark);
+    current_ = columns_.slotOfRowid(bookmark);
     eof_ = bof_ = false;
     notifyData();
 }
@@ -366,9 +362,9 @@ int TransactionTable::compareBookmarks(Bookmark a, Bookmark b) {
     if (a == b) return 0;
     if (a == 0) return -1;
     if (b == 0) return 1;
-    auto ia = slotOfRowid_.find(a), ib = slotOfRowid_.find(b);
-    if (ia == slotOfRowid_.end() || ib == slotOfRowid_.end()) return a < b ? -1 : 1;
-    const int pa = positionOf(ia->second), pb = positionOf(ib->second);
+    const int sa = columns_.slotOfRowid(a), sb = columns_.slotOfRowid(b);
+    if (sa < 0 || sb < 0) return a < b ? -1 : 1;
+    const int pa = positionOf(sa), pb = positionOf(sb);
     return pa < pb ? -1 : (pa > pb ? 1 : 0);
 }
 
@@ -385,11 +381,11 @@ TableField &TransactionTable::fieldByName(const QString &name) const {
     throw EngineError(QString("Field '%1' not found. Table: %2").arg(name, database_.tablePath(tableName_)));
 }
 
-const TransactionRecord *TransactionTable::currentRecord() const {
-    if (evaluating_ >= 0) return &rows_[evaluating_];
-    if (state_ == State::Edit || state_ == State::Insert) return &pending_;
-    if (current_ >= 0 && current_ < int(rows_.size())) return &rows_[current_];
-    return nullptr;
+TransactionRow TransactionTable::currentRecord() const {
+    if (evaluating_ >= 0) return TransactionRow(columns_, evaluating_);
+    if (state_ == State::Edit || state_ == State::Insert) return TransactionRow(pending_);
+    if (current_ >= 0 && current_ < rowCount()) return TransactionRow(columns_, current_);
+    return TransactionRow();
 }
 
 TransactionRecord &TransactionTable::pendingRecord() {
@@ -397,12 +393,12 @@ TransactionRecord &TransactionTable::pendingRecord() {
     return pending_;
 }
 
-QString TransactionTable::displayText(const TransactionRecord &record, int column) const {
-    if (record.isNull(column)) return QString();
+QString TransactionTable::displayText(const TransactionRow &row, int column) const {
+    if (row.isNull(column)) return QString();
     switch (column) {
-    case Date: return formats_.formatShortDate(record.date);
-    case Amount: return formats_.formatCurrency(record.amount);
-    default: return record.text[column];
+    case Date: return formats_.formatShortDate(row.date());
+    case Amount: return formats_.formatCurrency(row.amount());
+    default: return row.text(column);
     }
 }
 
@@ -413,7 +409,7 @@ void TransactionTable::edit() {
     if (state_ != State::Browse) return;
     if (current_ < 0) throw EngineError("Cannot edit: the table has no current record. Table: " +
                                         database_.tablePath(tableName_));
-    pending_ = rows_[current_];
+    pending_ = columns_.record(current_);
     state_ = State::Edit;
 }
 
@@ -460,9 +456,7 @@ void TransactionTable::post() {
     if (state_ == State::Insert) {
         insertRecord(pending_);
         pending_.rowid = sqlite3_last_insert_rowid(connection_->handle());
-        current_ = int(rows_.size());
-        slotOfRowid_.emplace(pending_.rowid, current_);
-        rows_.push_back(pending_);
+        current_ = columns_.append(pending_);
         positionsDirty_ = true;
         state_ = State::Browse;
         eof_ = bof_ = false;
@@ -470,9 +464,10 @@ void TransactionTable::post() {
         return;
     }
     if (state_ != State::Edit) return;
-    const TransactionRecord before = rows_[current_];
+    const TransactionRecord before = columns_.record(current_);
     if (const unsigned changed = changedColumns(before, pending_)) updateRecord(pending_, changed);
-    rows_[current_] = pending_;
+    columns_.set(current_, pending_);
+    forgetCachedRecords();
     state_ = State::Browse;
     bool keyChanged = false;
     for (int column : index_->columns)

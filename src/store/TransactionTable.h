@@ -1,16 +1,18 @@
 #pragma once
 #include "LocaleFormats.h"
 #include "TableField.h"
+#include "TransactionColumns.h"
 #include "TransactionRecord.h"
+#include "TransactionRow.h"
 #include "TransactionSchema.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <map>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 class SqliteConnection;
@@ -25,8 +27,9 @@ struct IndexDefinition {
 };
 
 // The transaction table as a cursor: the rows the filter accepts, in the order of the current
-// index. The whole table is held in memory once opened, so that walking it, filtering it and
-// reaching a row by its position cost no queries; every change is written through to the file.
+// index. The whole table is held in memory once opened, compactly by column, so that walking
+// it, filtering it and reaching a row by its position cost no queries; the order and the
+// visible rows are arrays of slots. Every change is written through to the file.
 class TransactionTable {
 public:
     enum class State { Inactive, Browse, Edit, Insert };
@@ -70,6 +73,9 @@ public:
     // Row position in the current order, 0-based; -1 without a current record.
     int recNo();
     void setRecNo(int row);
+    // The row at a position in the current order, read in place.
+    TransactionRow rowAt(int row);
+    // The same row as a whole record; the reference stays good for a few more calls.
     const TransactionRecord &recordAt(int row);
 
     Bookmark getBookmark() const;
@@ -108,10 +114,11 @@ public:
     // Called by the database when a store transaction was rolled back.
     void reloadAfterRollback();
 
-    // For the field objects: the record their reads and writes go to.
-    const TransactionRecord *currentRecord() const;
+    // For the field objects and the predicate: the row their reads go to (the record being
+    // edited, the row the predicate looks at, else the current row), and the record writes go to.
+    TransactionRow currentRecord() const;
     TransactionRecord &pendingRecord();
-    QString displayText(const TransactionRecord &record, int column) const;
+    QString displayText(const TransactionRow &row, int column) const;
 
 private:
     const std::vector<int> &sequence();
@@ -131,6 +138,10 @@ private:
     void insertRecord(const TransactionRecord &record);
     void updateRecord(const TransactionRecord &record, unsigned changedColumns);
     void clearCache();
+    int rowCount() const { return columns_.size(); }
+    int slotAt(int row);
+    const TransactionRecord &cachedRecord(int slot);
+    void forgetCachedRecords();
 
     TableDatabase &database_;
     QString tableName_;
@@ -144,10 +155,9 @@ private:
     std::map<unsigned, std::unique_ptr<SqliteStatement>> updateStatements_;  // by changed columns
 
     State state_ = State::Inactive;
-    std::vector<TransactionRecord> rows_;   // storage slots
-    std::unordered_map<qint64, int> slotOfRowid_;
+    TransactionColumns columns_;            // storage slots
     std::vector<int> order_;                // slots in index order
-    size_t orderedSlots_ = 0;               // rows_[0, orderedSlots_) are in order_
+    size_t orderedSlots_ = 0;               // slots [0, orderedSlots_) are in order_
     std::vector<int> visible_;              // slots the filter accepts, in order
     bool visibleDirty_ = true;
     std::vector<int> positions_;            // slot -> position in the sequence, -1 if hidden
@@ -155,6 +165,13 @@ private:
     int current_ = -1;                      // current slot
     int evaluating_ = -1;                   // slot the predicate is looking at
     TransactionRecord pending_;
+    // Whole records handed out by recordAt; callers may hold two at once (comparing rows).
+    struct CachedRecord {
+        int slot = -1;
+        TransactionRecord record;
+    };
+    std::array<CachedRecord, 4> cachedRecords_;
+    size_t nextCachedRecord_ = 0;
     bool eof_ = true;
     bool bof_ = true;
     int disableCount_ = 0;

@@ -42,7 +42,7 @@ void TppDBPipeline::close() {
 
 int TppDBPipeline::recordCount() const { return table_ && table_->active() ? table_->recordCount() : 0; }
 
-const TransactionRecord &TppDBPipeline::record(int row) const { return table_->recordAt(row); }
+TransactionRow TppDBPipeline::record(int row) const { return table_->rowAt(row); }
 
 int TppDBPipeline::columnOf(const QString &fieldAlias) const {
     if (fieldAlias.isEmpty()) return -1;
@@ -64,50 +64,50 @@ TppDataType TppDBPipeline::dataType(int column) const {
 
 QString TppDBPipeline::text(int row, int column) const {
     if (column < 0 || column >= ColumnCount) return QString();
-    const TransactionRecord &r = record(row);
+    const TransactionRow r = record(row);
     if (r.isNull(column)) return QString();
     switch (TransactionSchema::fields[column].type) {
-    case FieldType::Date: return table_->localeFormats().formatShortDate(r.date);
+    case FieldType::Date: return table_->localeFormats().formatShortDate(r.date());
     case FieldType::Currency: {
-        QString number = QString::number(r.amount, 'g', 15);
+        QString number = QString::number(r.amount(), 'g', 15);
         number.replace('.', table_->localeFormats().decimalSeparator);
         return number;
     }
     case FieldType::String: break;
     }
-    return r.text[column];
+    return r.text(column);
 }
 
 TppValue TppDBPipeline::value(int row, int column) const {
     if (column < 0 || column >= ColumnCount) return std::monostate{};
-    const TransactionRecord &r = record(row);
+    const TransactionRow r = record(row);
     if (r.isNull(column)) return std::monostate{};
     switch (TransactionSchema::fields[column].type) {
-    case FieldType::Date: return TppDateTime{r.date};
-    case FieldType::Currency: return TppCurrency{r.amount};
+    case FieldType::Date: return TppDateTime{r.date()};
+    case FieldType::Currency: return TppCurrency{r.amount()};
     case FieldType::String: break;
     }
-    return r.text[column];
+    return r.text(column);
 }
 
 double TppDBPipeline::number(int row, int column) const {
     if (column < 0 || column >= ColumnCount) return 0;
-    const TransactionRecord &r = record(row);
+    const TransactionRow r = record(row);
     if (r.isNull(column) || TransactionSchema::fields[column].type != FieldType::Currency) return 0;
-    return r.amount;
+    return r.amount();
 }
 
 bool TppDBPipeline::sameValue(int rowA, int rowB, int column) const {
     if (column < 0 || column >= ColumnCount) return true;
-    const TransactionRecord &a = record(rowA);
-    const TransactionRecord &b = record(rowB);
+    const TransactionRow a = record(rowA);
+    const TransactionRow b = record(rowB);
     if (a.isNull(column) || b.isNull(column)) return a.isNull(column) == b.isNull(column);
     switch (TransactionSchema::fields[column].type) {
-    case FieldType::Date: return a.date == b.date;
-    case FieldType::Currency: return a.amount == b.amount;
+    case FieldType::Date: return a.date() == b.date();
+    case FieldType::Currency: return a.amount() == b.amount();
     case FieldType::String: break;
     }
-    return a.text[column] == b.text[column];
+    return a.text(column) == b.text(column);
 }
 
 QString TppDBPipeline::fieldText(const QString &fieldAlias) const {

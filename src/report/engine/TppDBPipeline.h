@@ -5,7 +5,7 @@
 #include <vector>
 
 class TransactionTable;
-struct TransactionRecord;
+class TransactionRow;
 
 // One entry of a pipeline's field list. dtNotKnown takes the type from the table.
 struct TppField {
@@ -41,7 +41,7 @@ public:
     void open();
     void close();  // only when closeDataSource is set
     int recordCount() const;
-    const TransactionRecord &record(int row) const;
+    TransactionRow record(int row) const;
 
     // The row that components read; -1 before a run.
     int currentRow() const { return currentRow_; }
