@@ -3,6 +3,8 @@
 #include "Sqlite.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <bit>
 #include <numeric>
 
@@ -17,6 +19,34 @@ quint64 amountKey(double amount) {
     if (amount == 0) amount = 0;  // -0 ties with 0
     const auto bits = std::bit_cast<quint64>(amount);
     return std::max<quint64>(1, bits >> 63 ? ~bits : bits | (quint64(1) << 63));
+}
+
+// One small key per row, so that sorting touches neither texts nor scattered memory.
+struct SortKey {
+    quint64 first;
+    quint32 date;
+    quint32 slot;
+};
+
+// Least significant byte first (the date, then the first key), every pass stable, so equal
+// keys keep the slot order they start in. A byte that is the same in every key costs no pass.
+void radixSort(std::vector<SortKey> &keys) {
+    constexpr int bytes = 12;
+    auto byteOf = [](const SortKey &key, int b) {
+        return unsigned(b < 4 ? key.date >> (8 * b) : key.first >> (8 * (b - 4))) & 0xffu;
+    };
+    std::vector<std::array<size_t, 256>> counts(bytes);
+    for (const SortKey &key : keys)
+        for (int b = 0; b < bytes; ++b) ++counts[b][byteOf(key, b)];
+    std::vector<SortKey> buffer(keys.size());
+    for (int b = 0; b < bytes; ++b) {
+        std::array<size_t, 256> &count = counts[b];
+        if (std::find(count.begin(), count.end(), keys.size()) != count.end()) continue;
+        size_t next = 0;
+        for (size_t &c : count) next += std::exchange(c, next);
+        for (const SortKey &key : keys) buffer[count[byteOf(key, b)]++] = key;
+        keys.swap(buffer);
+    }
 }
 
 } // namespace
@@ -88,6 +118,12 @@ QString TransactionColumns::text(int slot, int column) const {
     return arenas_[column].text(size_t(slot));
 }
 
+bool TransactionColumns::sameText(int a, int b, int column) const {
+    if (!pooled(column)) return text(a, column) == text(b, column);
+    const quint32 x = textIds_[column][a], y = textIds_[column][b];
+    return x == y || pools_[column].value(x) == pools_[column].value(y);
+}
+
 TransactionRecord TransactionColumns::record(int slot) const {
     TransactionRecord record;
     record.rowid = rowids_[slot];
@@ -134,18 +170,12 @@ quint32 TransactionColumns::dayKey(int slot, const std::vector<quint32> &dayRank
 }
 
 std::vector<int> TransactionColumns::sorted(const IndexSchema &index) {
-    // One small key per row, so that sorting touches neither texts nor scattered memory.
-    struct Key {
-        quint64 first;
-        quint32 date;
-        quint32 slot;
-    };
     const std::vector<quint32> &dayRanks = days_.ranks();
     const int column = index.columns[0];
     const std::vector<quint32> *ranks = pooled(column) ? &pools_[column].ranks() : nullptr;
-    std::vector<Key> keys(rowids_.size());
+    std::vector<SortKey> keys(rowids_.size());
     for (int slot = 0; slot < size(); ++slot) {
-        Key &key = keys[slot];
+        SortKey &key = keys[slot];
         key.slot = quint32(slot);
         key.date = column == Date ? 0 : dayKey(slot, dayRanks);
         if (column == Date) key.first = dayKey(slot, dayRanks);
@@ -154,11 +184,7 @@ std::vector<int> TransactionColumns::sorted(const IndexSchema &index) {
         else if (ranks) key.first = quint64((*ranks)[textIds_[column][slot]]) + 1;
         else key.first = 0;  // no index is over a long text
     }
-    std::sort(keys.begin(), keys.end(), [](const Key &a, const Key &b) {
-        if (a.first != b.first) return a.first < b.first;
-        if (a.date != b.date) return a.date < b.date;
-        return a.slot < b.slot;
-    });
+    radixSort(keys);
     std::vector<int> order(keys.size());
     for (size_t i = 0; i < keys.size(); ++i) order[i] = int(keys[i].slot);
     return order;

@@ -27,6 +27,7 @@ public:
     double date(int slot) const { return days_.value(dayIds_[slot]); }
     double amount(int slot) const { return amounts_[slot]; }
     QString text(int slot, int column) const;
+    bool sameText(int a, int b, int column) const;  // of two non-null texts
     TransactionRecord record(int slot) const;
 
     // The slot of a rowid, -1 when there is none.

@@ -20,6 +20,16 @@ public:
         return columns_->text(slot_, column);
     }
 
+    // Both null, or equal values (as the report's group breaks compare them).
+    bool sameValue(const TransactionRow &other, int column) const {
+        const bool null = isNull(column), otherNull = other.isNull(column);
+        if (null || otherNull) return null == otherNull;
+        if (column == TransactionSchema::Date) return date() == other.date();
+        if (column == TransactionSchema::Amount) return amount() == other.amount();
+        if (columns_ && columns_ == other.columns_) return columns_->sameText(slot_, other.slot_, column);
+        return text(column) == other.text(column);
+    }
+
 private:
     const TransactionRecord *record_ = nullptr;
     const TransactionColumns *columns_ = nullptr;

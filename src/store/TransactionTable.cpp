@@ -197,9 +197,13 @@ bool TransactionTable::accepts(int slot) {
 }
 
 void TransactionTable::rebuildVisible() {
+    // The predicate sees the rows in storage order, where reading the columns runs straight
+    // through memory; the accepted rows are then taken in index order.
+    std::vector<char> accepted(static_cast<size_t>(rowCount()));
+    for (int slot = 0; slot < rowCount(); ++slot) accepted[size_t(slot)] = accepts(slot);
     visible_.clear();
     for (int slot : order_)
-        if (accepts(slot)) visible_.push_back(slot);
+        if (accepted[size_t(slot)]) visible_.push_back(slot);
     visibleDirty_ = false;
     positionsDirty_ = true;
 }

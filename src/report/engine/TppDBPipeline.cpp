@@ -99,15 +99,7 @@ double TppDBPipeline::number(int row, int column) const {
 
 bool TppDBPipeline::sameValue(int rowA, int rowB, int column) const {
     if (column < 0 || column >= ColumnCount) return true;
-    const TransactionRow a = record(rowA);
-    const TransactionRow b = record(rowB);
-    if (a.isNull(column) || b.isNull(column)) return a.isNull(column) == b.isNull(column);
-    switch (TransactionSchema::fields[column].type) {
-    case FieldType::Date: return a.date() == b.date();
-    case FieldType::Currency: return a.amount() == b.amount();
-    case FieldType::String: break;
-    }
-    return a.text(column) == b.text(column);
+    return record(rowA).sameValue(record(rowB), column);
 }
 
 QString TppDBPipeline::fieldText(const QString &fieldAlias) const {
