@@ -43,6 +43,22 @@ QString DatePicker::text() const { return editor_->text(); }
 
 void DatePicker::setText(const QString &text) { editor_->setText(text); }
 
+int DatePicker::widthForLongestDate() const {
+    const QFontMetrics metrics = editor_->fontMetrics();
+    int widestDigit = 0;
+    QChar widest('0');
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        const int advance = metrics.horizontalAdvance(QChar(digit));
+        if (advance > widestDigit) widestDigit = advance, widest = QChar(digit);
+    }
+    QString longest = formats_.formatShortDate(DayNumber::fromDate(QDate(2088, 12, 28)));
+    for (QChar &c : longest)
+        if (c.isDigit()) c = widest;
+    // The line edit's own text margins and cursor room, then the button.
+    const int editorRoom = metrics.horizontalAdvance(longest) + 2 * metrics.horizontalAdvance(' ') + 6;
+    return editorRoom + button_->sizeHint().width();
+}
+
 void DatePicker::setContextMenu(QMenu *menu) {
     for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(editor_), static_cast<QWidget *>(button_)})
         showMenuOnRightClick(part, menu);

@@ -31,6 +31,10 @@ public:
     int yearListStart() const { return yearListStart_; }
     void setYearListStart(int year) { yearListStart_ = year; }
 
+    // The width that shows the longest date of the short date format in the picker's font
+    // (two-digit day and month, the widest digits) beside the calendar button.
+    int widthForLongestDate() const;
+
     // The menu shown on a right click anywhere on the picker.
     void setContextMenu(QMenu *menu);
 

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 #include "ApplicationTitle.h"
 #include "DatePicker.h"
+#include "DateFunctions.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -19,7 +20,8 @@ namespace {
 
 MainFormServices withDefaults(MainFormServices services, QWidget *window) {
     if (!services.errorBox) services.errorBox = [window](const QString &text) { showStandardErrorBox(window, text); };
-    if (!services.openUrl) services.openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+    if (!services.openUrl) services.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    if (!services.today) services.today = [] { return DateFunctions::Today(); };
     if (services.programPath.isEmpty()) services.programPath = QCoreApplication::applicationFilePath();
     return services;
 }
@@ -61,6 +63,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     buildCriteriaToolbar();
     buildLayout();
     buildPreview();
+    buildGrid();
     buildStatusBar();
     buildMainMenu();
     placeAtDesignSize();

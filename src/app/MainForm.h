@@ -30,6 +30,9 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TwwFilterDlg;
+class TwwKeyComboBox;
+class TableField;
+class TransactionGrid;
 class TppViewer;
 
 // The main window: the tool bars with the report and criteria controls, the description
@@ -96,7 +99,7 @@ public:
     QLabel *Label2() const { return Label2_; }
     DatePicker *EndDate() const { return EndDate_; }
     QLabel *Label3() const { return Label3_; }
-    QComboBox *wwKeyCombo1() const { return wwKeyCombo1_; }
+    TwwKeyComboBox *wwKeyCombo1() const { return wwKeyCombo1_; }
     QCheckBox *BreakCheckbox() const { return BreakCheckbox_; }
     QCheckBox *TotalsOnly() const { return TotalsOnly_; }
 
@@ -107,6 +110,7 @@ public:
     QWidget *TabSheet2() const { return TabSheet2_; }  // "Report"
     TppViewer *ppViewer1() const { return ppViewer1_; }
     QWidget *TabSheet1() const { return TabSheet1_; }  // "&Transactions"
+    TransactionGrid *Transactions() const { return Transactions_; }
     QStatusBar *StatusBar1() const { return StatusBar1_; }
     QString statusPanelText(int panel) const;
 
@@ -177,7 +181,14 @@ public:
     void EndDateDropDown();
     void All1Click();
     void Today1Click(QAction *sender);
+    void wwKeyCombo1Choose(const QString &entry);
     void wwKeyCombo1Change();
+    void TransactionsCalcCellColors(int row, const TableField &Field, bool Highlight, QColor &ink);
+    void TransactionsTopRowChanged();
+    void TransactionsDblClick();
+    void TransactionsTitleButtonClick(const QString &AFieldName);
+    // How many report refreshes ran since the window was made.
+    int refreshCount() const { return refresh_.refreshCount(); }
     void BreakCheckboxClick();
     void TotalsOnlyClick();
 
@@ -190,6 +201,8 @@ private:
     void buildLayout();
     void buildStatusBar();
     void buildPreview();
+    void buildGrid();
+    int firstListedYear() const;
     void showZoom();
     void buildReportToolbar();
     void buildPreviewButtons();
@@ -255,7 +268,7 @@ private:
     QLabel *Label2_ = nullptr;
     DatePicker *EndDate_ = nullptr;
     QLabel *Label3_ = nullptr;
-    QComboBox *wwKeyCombo1_ = nullptr;
+    TwwKeyComboBox *wwKeyCombo1_ = nullptr;
     QCheckBox *BreakCheckbox_ = nullptr;
     QCheckBox *TotalsOnly_ = nullptr;
 
@@ -264,6 +277,7 @@ private:
     QWidget *TabSheet2_ = nullptr;
     TppViewer *ppViewer1_ = nullptr;
     QWidget *TabSheet1_ = nullptr;
+    TransactionGrid *Transactions_ = nullptr;
     QStatusBar *StatusBar1_ = nullptr;
     QLabel *statusPanels_[3] = {nullptr, nullptr, nullptr};  // version, row count, receipt
 

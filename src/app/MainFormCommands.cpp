@@ -8,7 +8,8 @@
 void TMainForm::EmptyDatabase1Click() {
     if (!prompt().confirmed(Prompt::Kind::Warning,
                             "This will delete all of the transactions in the database! "
-                            "Are you sure you want to continue?"))
+                            "Are you sure you want to continue?",
+                            Prompt::Buttons::YesNoDefaultNo))
         return;
     TransDB_.emptyTable();
     prompt().tell(Prompt::Kind::Warning,
@@ -51,7 +52,12 @@ void TMainForm::updateRestoreItem() {
     menuItem("RestorePreviousTable1")->setEnabled(PreviousTable::exists(Database1_, TransDB_.tableName()));
 }
 
-void TMainForm::openPage(const QString &path) { services_.openUrl(HelpLinks::address(path)); }
+// Without a browser to open it, the address is shown so that the user can type it elsewhere.
+void TMainForm::openPage(const QString &path) {
+    const QUrl address = HelpLinks::address(path);
+    if (!services_.openUrl(address))
+        prompt().tell(Prompt::Kind::Information, "The page could not be opened. Its address is:\n" + address.toString());
+}
 
 void TMainForm::HowtoImportyourTransactions1Click() { openPage(HelpLinks::ImportingPage); }
 

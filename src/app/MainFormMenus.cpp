@@ -1,9 +1,11 @@
 // The main menu and the two pop-up menus of the main window.
 #include "HelpLinks.h"
 #include "MainForm.h"
+#include "RangePresets.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <set>
 
 QAction *TMainForm::addMenuItem(QMenu *menu, const QString &objectName, const QString &caption,
                                 void (TMainForm::*handler)(), const QKeySequence &shortcut) {
@@ -53,24 +55,22 @@ void TMainForm::buildHelpMenu() {
 }
 
 // The date range presets: "All" has its own handler, every other preset shares one that
-// tells them apart by the item clicked.
+// tells them apart by the preset each item carries. A separator follows the last item of
+// each kind of period.
 void TMainForm::buildRangeMenu() {
     PopupMenu1_ = new QMenu(this);
     PopupMenu1_->setObjectName("PopupMenu1");
-    addMenuItem(PopupMenu1_, "All1", "All", &TMainForm::All1Click);
-    const QList<QStringList> groups = {
-        {"Today"},
-        {"This week", "Last week", "2 weeks ago", "3 weeks ago", "4 weeks ago"},
-        {"This month", "Last month", "2 months ago", "3 months ago"},
-        {"This quarter", "Last quarter"},
-        {"First quarter", "Second quarter", "Third quarter", "Forth quarter"},
-        {"This year", "Last year"}};
-    for (const QStringList &group : groups) {
-        PopupMenu1_->addSeparator();
-        for (const QString &caption : group) {
-            QAction *item = addMenuItem(PopupMenu1_, QString(caption).remove(' ') + "1", caption, nullptr);
+    const std::set<RangePreset> lastOfKind{RangePreset::All, RangePreset::Today, RangePreset::FourWeeksAgo,
+                                           RangePreset::ThreeMonthsAgo, RangePreset::LastQuarter,
+                                           RangePreset::ForthQuarter};
+    for (const RangePresetItem &preset : rangePresets()) {
+        const QString caption = preset.caption;
+        QAction *item = addMenuItem(PopupMenu1_, QString(caption).remove(' ') + "1", caption,
+                                    preset.preset == RangePreset::All ? &TMainForm::All1Click : nullptr);
+        item->setData(int(preset.preset));
+        if (preset.preset != RangePreset::All)
             connect(item, &QAction::triggered, this, [this, item] { guarded([this, item] { Today1Click(item); }); });
-        }
+        if (lastOfKind.count(preset.preset)) PopupMenu1_->addSeparator();
     }
 }
 

@@ -15,7 +15,8 @@
 struct MainFormServices {
     Prompt *prompt = nullptr;                      // every question and notice
     ErrorBox errorBox;                             // the standard error box
-    std::function<void(const QUrl &)> openUrl;     // the default web browser
+    std::function<bool(const QUrl &)> openUrl;     // the default web browser; false when it failed
+    std::function<double()> today;                 // today's date as a day number
     QString programPath;                           // the running program file
     QString lockDirectory;                         // where the single-instance marker lives
     LocaleFormats formats;

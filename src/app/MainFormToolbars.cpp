@@ -3,6 +3,7 @@
 #include "MainForm.h"
 #include "RightClickMenu.h"
 #include "ToolbarGlyphs.h"
+#include "TwwKeyComboBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -148,11 +149,11 @@ void TMainForm::buildCriteriaToolbar() {
     Toolbar2_->addSeparator();
 
     Label3_ = toolbarLabel(Toolbar2_, "Label3", "Sort by ");
-    wwKeyCombo1_ = new QComboBox(Toolbar2_);
+    wwKeyCombo1_ = new TwwKeyComboBox(TransDB_, Toolbar2_);
     wwKeyCombo1_->setObjectName("wwKeyCombo1");
     wwKeyCombo1_->setFrame(false);
-    wwKeyCombo1_->setFixedWidth(88);
-    wwKeyCombo1_->addItem("Date");
+    wwKeyCombo1_->setMinimumWidth(88);
+    wwKeyCombo1_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Toolbar2_->addWidget(wwKeyCombo1_);
     BreakCheckbox_ = toolbarCheckBox(Toolbar2_, "BreakCheckbox", "Subtotal", 62);
     TotalsOnly_ = toolbarCheckBox(Toolbar2_, "TotalsOnly", "Totals only", 75);
@@ -173,7 +174,7 @@ void TMainForm::buildDateControls() {
     Toolbar2_->addWidget(EndDate_);
     for (DatePicker *picker : {StartDate_, EndDate_}) {
         picker->setLocaleFormats(services_.formats);
-        picker->setFixedWidth(83);
+        picker->setFixedWidth(std::max(83, picker->widthForLongestDate()));
         picker->setYearListStart(2000);
         picker->setContextMenu(PopupMenu1_);
     }
@@ -189,7 +190,8 @@ void TMainForm::wireCriteriaToolbar() {
     wire(EndDate_, &DatePicker::textChanged, &TMainForm::EndDateCloseUp);
     wire(EndDate_, &DatePicker::closedUp, &TMainForm::EndDateCloseUp);
     wire(EndDate_, &DatePicker::droppedDown, &TMainForm::EndDateDropDown);
-    wire(wwKeyCombo1_, &QComboBox::currentTextChanged, &TMainForm::wwKeyCombo1Change);
+    connect(wwKeyCombo1_, &TwwKeyComboBox::entryChosen, this,
+            [this](const QString &entry) { guarded([&] { wwKeyCombo1Choose(entry); }); });
     // Like a click, the handlers also run when the program sets the boxes.
     wire(BreakCheckbox_, &QCheckBox::toggled, &TMainForm::BreakCheckboxClick);
     wire(TotalsOnly_, &QCheckBox::toggled, &TMainForm::TotalsOnlyClick);

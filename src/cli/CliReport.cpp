@@ -10,18 +10,13 @@
 #include "ReportTemplate.h"
 #include "TransactionDateSpan.h"
 #include "TransactionLayout.h"
+#include "TwwKeyCombo.h"
 #include "TwwSaveFilter.h"
 
 #include <QDir>
 #include <map>
 
 namespace {
-
-// The "Sort by" entries and the orders they choose.
-const std::map<QString, QString> sortEntries{
-    {"Date", "DateIndex"},     {"Description", "DescIndex"}, {"Amount", "AmountIndex"},
-    {"Type", "TypeIndex"},     {"Category", "CatIndex"},     {"Account Name", "AcctIndex"},
-    {"Tags", "LblIndex"}};
 
 const QString allAccounts = "All Account(s)";
 
@@ -47,11 +42,11 @@ CliReport::CliReport(CliSession &session, const CliOptions &options)
 }
 
 void CliReport::chooseOrder(const QString &sortEntry) {
-    const auto found = sortEntries.find(sortEntry);
-    if (found == sortEntries.end())
-        throw UsageError(QString("unknown sort entry %1 (Date, Description, Amount, Type, Category, "
-                                 "Account Name or Tags)").arg(sortEntry));
-    session_.table().setIndexName(found->second);
+    // The same entries as the window's "Sort by " selector.
+    TwwKeyCombo selector(session_.table());
+    selector.rebuild();
+    if (!selector.apply(sortEntry))
+        throw UsageError(QString("unknown sort entry %1 (%2)").arg(sortEntry, selector.entries().join(", ")));
 }
 
 double CliReport::parsedDate(const QString &text, const char *option) const {

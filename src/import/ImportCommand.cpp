@@ -59,7 +59,8 @@ ImportOutcome ImportCommand::Open1Click() {
     if (busy_) return outcome;
     const QScopedValueRollback<bool> idle(busy_, true);
 
-    if (!prompt_.confirmed(Prompt::Kind::Warning, "Importing a new file will empty the current tranactions. Continue?"))
+    if (!prompt_.confirmed(Prompt::Kind::Warning, "Importing a new file will empty the current tranactions. Continue?",
+                            Prompt::Buttons::YesNoDefaultNo))
         return outcome;
     const std::optional<QString> file = chooser_.chooseImportFile();
     if (!file) return outcome;
@@ -166,7 +167,7 @@ void ImportCommand::debitPass(ImportOutcome &outcome) {
 void ImportCommand::offerToDelete(ImportOutcome &outcome) {
     const QString question = "Your import was successful. Would you like to delete your import file?\r\n\r\nFile: " +
                              outcome.fileName;
-    if (prompt_.confirmed(Prompt::Kind::Confirmation, question))
+    if (prompt_.confirmed(Prompt::Kind::Confirmation, question, Prompt::Buttons::YesNoDefaultNo))
         outcome.fileDeleted = QFile::remove(outcome.fileName);  // a failure is not reported
 }
 

@@ -50,7 +50,7 @@ public:
     ImportOutcome Open1Click();
 
     // The net sum of the amounts after the last committed import, debits negative.
-    double ImportTotal() const { return importTotal_; }
+    const double &ImportTotal() const { return importTotal_; }
     // True while an import runs (window events are serviced meanwhile): the window must not
     // close or start another table command then.
     bool busy() const { return busy_; }

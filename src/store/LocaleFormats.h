@@ -18,7 +18,12 @@ struct LocaleFormats {
     // The fixed US formats the tests use.
     static LocaleFormats unitedStates() { return LocaleFormats{}; }
     static LocaleFormats fromLocale(const QLocale &locale);
-    static LocaleFormats fromSystem() { return fromLocale(QLocale::system()); }
+    // The system's formats; under the C/POSIX locale (no regional settings at all) the US
+    // ones, so that a fresh machine reads the US exports the program is made for.
+    static LocaleFormats fromSystem() { return fromSystemLocale(QLocale::system()); }
+    static LocaleFormats fromSystemLocale(const QLocale &system) {
+        return system.language() == QLocale::C ? unitedStates() : fromLocale(system);
+    }
 
     // Date in the short date format; day numbers count from 30 December 1899.
     QString formatShortDate(double dayNumber) const;

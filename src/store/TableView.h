@@ -10,4 +10,6 @@ public:
     virtual void tableActiveChanged(TransactionTable &table, bool active) = 0;
     // The record set or the current record changed; not sent while updates are suspended.
     virtual void tableDataChanged(TransactionTable &) {}
+    // Updates were suspended (true) or resumed (false); a resume is followed by a data change.
+    virtual void tableUpdatesSuspended(TransactionTable &, bool /*suspended*/) {}
 };

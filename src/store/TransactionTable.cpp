@@ -140,11 +140,20 @@ void TransactionTable::detachView(TableView *view) {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
 }
 
-void TransactionTable::disableControls() { ++disableCount_; }
+void TransactionTable::disableControls() {
+    if (disableCount_++ == 0) notifySuspended(true);
+}
 
 void TransactionTable::enableControls() {
     if (disableCount_ == 0) return;
-    if (--disableCount_ == 0) notifyData();
+    if (--disableCount_ > 0) return;
+    notifySuspended(false);
+    notifyData();
+}
+
+void TransactionTable::notifySuspended(bool suspended) {
+    const auto views = views_;
+    for (TableView *view : views) view->tableUpdatesSuspended(*this, suspended);
 }
 
 void TransactionTable::notifyData() {

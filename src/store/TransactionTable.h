@@ -134,6 +134,7 @@ private:
     void requireBrowsing(const char *operation) const;
     void notifyData();
     void notifyActive(bool active);
+    void notifySuspended(bool suspended);
     bool lessInIndex(int a, int b) const;
     void insertRecord(const TransactionRecord &record);
     void updateRecord(const TransactionRecord &record, unsigned changedColumns);

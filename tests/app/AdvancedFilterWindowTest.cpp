@@ -255,8 +255,7 @@ TEST_F(AdvancedFilterWindowTest, SaveLoadAndDeleteThroughTheMenuAcrossARestart) 
     EXPECT_TRUE(form->PopupMenu2()->actions()[2]->isVisible());
 
     // Loading keeps the account and dates in force.
-    form->AcctList()->addItem("Savings");
-    form->AcctList()->setCurrentIndex(1);
+    form->AcctList()->setCurrentIndex(form->AcctList()->findText("Savings"));
     form->StartDate()->setDate(45001);
     form->Button3Click();
     item(form->PopupMenu2(), "Coffee shops")->trigger();

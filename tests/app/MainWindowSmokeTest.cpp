@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "DatePicker.h"
 #include "ShellFixture.h"
+#include "TwwKeyComboBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -63,13 +64,21 @@ protected:
         TableDatabase database;
         database.setDirectory(programDir.path());
         database.createTable("transactions.DAT");
+        // The layouts the account chooser loads, beside the program as the build puts them.
+        QDir(programDir.path()).mkpath("Reports");
+        for (const char *layout : {"TransReport.rtm", "TransAcctReport.rtm"})
+            QFile::copy(QString(SPENDRAKE_LAYOUTS "/") + layout, programDir.filePath(QString("Reports/") + layout));
     }
 
     MainFormServices services() {
         MainFormServices s;
         s.prompt = &prompt;
         s.errorBox = [this](const QString &text) { errors << text; };
-        s.openUrl = [this](const QUrl &url) { opened << url.toString(); };
+        s.openUrl = [this](const QUrl &url) {
+            opened << url.toString();
+            return browserOpens;
+        };
+        s.today = [this] { return today; };
         s.programPath = programDir.filePath("spendrake");
         s.lockDirectory = runtimeDir.path();
         s.formats = LocaleFormats::unitedStates();
@@ -108,4 +117,6 @@ protected:
     TestPrompt prompt;
     QStringList errors;
     QStringList opened;
+    bool browserOpens = true;
+    double today = 45000;  // the clock the window reads: Wednesday 15 March 2023
 };

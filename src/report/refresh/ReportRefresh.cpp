@@ -5,9 +5,8 @@
 #include "ReportDescription.h"
 #include "TppReport.h"
 #include "TransactionTable.h"
+#include "TwwKeyCombo.h"
 #include "TwwFilterDialog.h"
-
-#include <map>
 
 namespace {
 
@@ -27,16 +26,15 @@ ReportRefresh::ReportRefresh(ReportControls &controls, TransactionTable &table, 
                              TppReport &report)
     : controls_(controls), table_(table), filter_(filter), report_(report) {}
 
-QString ReportRefresh::breakFieldForIndex(const QString &indexName) {
-    static const std::map<QString, QString> fields{
-        {"DateIndex", "Date"},     {"AcctIndex", "AcctName"},    {"AmountIndex", "Amount"},
-        {"TypeIndex", "Type"},     {"CatIndex", "Category"},     {"DescIndex", "Description"},
-        {"LblIndex", "Labels"}};
-    const auto found = fields.find(indexName);
-    return found == fields.end() ? QString() : found->second;
+// The field an index starts with, looked up by the index's exact name in the table's list.
+QString ReportRefresh::breakFieldForIndex(const QList<IndexDefinition> &indexes, const QString &indexName) {
+    for (const IndexDefinition &index : indexes)
+        if (index.name == indexName) return firstKeyField(index);
+    return {};
 }
 
 void ReportRefresh::Button3Click() {
+    ++refreshCount_;
     QList<TwwFieldInfo> &criteria = filter_.FieldInfo;
     for (qsizetype i = criteria.size() - 1; i >= 0; --i) {
         if (criteria[i].FieldName == "Date" || criteria[i].FieldName == "AcctName") criteria.removeAt(i);
@@ -90,7 +88,7 @@ void ReportRefresh::chooseBreakField(bool subtotal) {
         return;
     }
     if (groupValue) groupValue->visible = true;
-    const QString field = breakFieldForIndex(table_.indexName());
+    const QString field = breakFieldForIndex(table_.indexDefs(), table_.indexName());
     if (field.isEmpty()) return;  // an order the report does not group by keeps the last field
     if (group) group->breakName = field;
     if (groupValue) groupValue->dataField = field;

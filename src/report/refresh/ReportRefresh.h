@@ -1,5 +1,8 @@
 #pragma once
+#include <QList>
 #include <QString>
+
+struct IndexDefinition;
 
 class ReportControls;
 class TppReport;
@@ -21,14 +24,16 @@ public:
     bool Initializing = false;
 
     void Button3Click();
+    int refreshCount() const { return refreshCount_; }
     void UpdateReportDescription();
     void TotalsOnlyClick();
     void BreakCheckboxClick();
     // Runs after the sort-order chooser has switched the table's index.
     void wwKeyCombo1Change();
 
-    // The group field for an index name; empty for an index the report does not group by.
-    static QString breakFieldForIndex(const QString &indexName);
+    // The group field for an index name: the index's first key field; empty for a name the
+    // list does not hold.
+    static QString breakFieldForIndex(const QList<IndexDefinition> &indexes, const QString &indexName);
 
 private:
     void rewriteToolbarCriteria();
@@ -42,4 +47,5 @@ private:
     TransactionTable &table_;
     TwwFilterDialog &filter_;
     TppReport &report_;
+    int refreshCount_ = 0;
 };

@@ -160,8 +160,9 @@ TEST_F(ReportRefreshTest, SubtotalGroupsByTheSortField) {
     EXPECT_EQ(group->breakName, "Category");
 
     // Names compare exactly; an order the report does not group by keeps the last field.
-    EXPECT_TRUE(ReportRefresh::breakFieldForIndex("catindex").isEmpty());
-    EXPECT_TRUE(ReportRefresh::breakFieldForIndex("PrimaryKey").isEmpty());
+    EXPECT_TRUE(ReportRefresh::breakFieldForIndex(table.indexDefs(), "catindex").isEmpty());
+    EXPECT_TRUE(ReportRefresh::breakFieldForIndex(table.indexDefs(), "PrimaryKey").isEmpty());
+    EXPECT_EQ(ReportRefresh::breakFieldForIndex(table.indexDefs(), "AcctIndex"), "AcctName");
 
     controls.subtotals = false;
     refresh.BreakCheckboxClick();
