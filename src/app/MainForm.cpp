@@ -2,6 +2,8 @@
 #include "ApplicationTitle.h"
 #include "DatePicker.h"
 #include "DateFunctions.h"
+#include "TransactionGrid.h"
+#include "TwwKeyComboBox.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -72,7 +74,13 @@ TMainForm::TMainForm(MainFormServices services, QWidget *parent)
     guarded([this] { FormCreate(); });
 }
 
-TMainForm::~TMainForm() { FormPlacement1_.windowDestroyed(); }
+TMainForm::~TMainForm() {
+    FormPlacement1_.windowDestroyed();
+    // The grid and the sort selector watch the table; they go before it does, not with the
+    // other child widgets after the members.
+    delete Transactions_;
+    delete wwKeyCombo1_;
+}
 
 void TMainForm::buildLayout() {
     auto *client = new QWidget(this);
