@@ -75,12 +75,14 @@ QString TransactionGrid::columnFieldName(int column) const {
 
 int TransactionGrid::topRow() const { return rowAt(0); }
 
-// Widths are given in characters of the grid's font, plus the cell's own margins.
+// Widths are given in characters; a character is a digit of the grid's font, so that a full
+// date and a word of the stated length fit, plus the cell's own margins and its grid line.
 void TransactionGrid::sizeColumnsInCharacters() {
-    const int character = fontMetrics().averageCharWidth();
+    const int character = std::max(fontMetrics().averageCharWidth(), fontMetrics().horizontalAdvance('0'));
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
     for (int column = 0; column < model_->columnCount(); ++column) {
         const int characters = table_.field(model_->fieldIndex(column)).displayWidth();
-        setColumnWidth(column, characters * character + 8);
+        setColumnWidth(column, characters * character + margins);
     }
 }
 
