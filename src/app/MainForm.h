@@ -164,6 +164,7 @@ public:
     void mskPreviewPercentageKeyPress(QKeyEvent *event);
     void ppViewer1PageChange();
     void ExportPdf1Click();
+    void ExportTransactions1Click();
     void Button2Click();
     void FilterDlgInitDialog(TwwFilterDlg &Dialog);
     void FilterDlgSelectField(const QString &FieldName, QString &PictureMask, QStringList &ComboList);

@@ -27,6 +27,7 @@ void TMainForm::buildFileAndToolsMenus() {
     file->setObjectName("File1");
     addMenuItem(file, "Print1", "Print Report...", &TMainForm::spbPreviewPrintClick);
     addMenuItem(file, "ExportPdf1", "Export PDF...", &TMainForm::ExportPdf1Click, QKeySequence("Ctrl+E"));
+    addMenuItem(file, "ExportTransactions1", "Export &Transactions...", &TMainForm::ExportTransactions1Click);
     addMenuItem(file, "Import1", "Import", &TMainForm::Open1Click, QKeySequence("Ctrl+I"));
     addMenuItem(file, "Exit1", "E&xit", &TMainForm::Exit1Click, QKeySequence("Ctrl+X"));
 

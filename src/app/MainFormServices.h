@@ -23,4 +23,6 @@ struct MainFormServices {
     ImportFileChooser *importFileChooser = nullptr;  // File > Import's file dialog
     // File > Export PDF's save dialog: the chosen file from the suggested one, empty to cancel.
     std::function<QString(const QString &suggested)> pdfExportFile;
+    // File > Export Transactions' save dialog, the same way.
+    std::function<QString(const QString &suggested)> rowsExportFile;
 };

@@ -367,4 +367,40 @@ TEST_F(CriteriaAndGridTest, AClosedTableLeavesAnEmptyGridUntilTheReportOpensItAg
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
+TEST_F(CriteriaAndGridTest, ExportTransactionsWritesTheGridsRowsInItsOrder) {
+    putSample();
+    QString chosen;
+    MainFormServices withDialog = services();
+    withDialog.rowsExportFile = [&](const QString &suggested) {
+        EXPECT_TRUE(suggested.endsWith("/Transactions.csv"));
+        return chosen;
+    };
+    auto form = std::make_unique<TMainForm>(withDialog);
+    form->TransactionsTitleButtonClick("Amount");
+    form->AcctList()->setCurrentIndex(form->AcctList()->findText("checking"));  // both spellings match
+    form->TransDB().setRecNo(1);
+
+    chosen = programFile("rows");  // the extension is added
+    form->guarded([&] { form->ExportTransactions1Click(); });
+    QFile written(programFile("rows.csv"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(written.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "Date,Description,Amount,Type,Category,AcctName,Labels,Notes,OrigDesc");
+    EXPECT_TRUE(lines[1].startsWith("2/1/2024,Rent,-900,debit,"));
+    EXPECT_TRUE(lines[2].startsWith("1/5/2024,Coffee,-4.5,debit,"));
+    EXPECT_TRUE(lines[3].startsWith("1/2/2024,Salary,2500,credit,"));
+    EXPECT_EQ(form->TransDB().recNo(), 1) << "the grid keeps its row";
+
+    // A folder that cannot be written: a clear message and no file.
+    chosen = programFile("missing/rows.csv");
+    form->guarded([&] { form->ExportTransactions1Click(); });
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Cannot write " + chosen)) << errors[0].toStdString();
+    EXPECT_FALSE(QFile::exists(chosen));
+    chosen.clear();  // Cancel writes nothing
+    form->guarded([&] { form->ExportTransactions1Click(); });
+    EXPECT_EQ(errors.size(), 1);
+}
+
 } // namespace

@@ -1,7 +1,10 @@
 #include "RowsCsv.h"
 
 #include "ControlsDisabled.h"
+#include "EngineError.h"
 #include "TransactionTable.h"
+
+#include <QSaveFile>
 
 #include <QStringList>
 
@@ -39,4 +42,14 @@ void writeRowsCsv(TransactionTable &table, QTextStream &out) {
         for (int i = 0; i < table.fieldCount(); ++i) cells << csvField(cellText(table, table.field(i)));
         out << cells.join(',') << "\n";
     }
+}
+
+void saveRowsCsv(TransactionTable &table, const QString &fileName) {
+    QSaveFile file(fileName);
+    const auto failed = [&] { return EngineError(QString("Cannot write %1: %2").arg(fileName, file.errorString())); };
+    if (!file.open(QIODevice::WriteOnly)) throw failed();
+    QTextStream out(&file);
+    writeRowsCsv(table, out);
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.commit()) throw failed();
 }
