@@ -1,5 +1,7 @@
 #include "CliCommands.h"
 
+#include "EngineError.h"
+
 #include "Ascii2DB.h"
 #include "CliOptions.h"
 #include "CliPrompt.h"
@@ -46,7 +48,8 @@ int importStatus(const ImportOutcome &outcome) {
 }
 
 int runImport(CliSession &session, const CliOptions &options) {
-    if (!QFile::exists(options.importFile)) throw UsageError(QString("no such file %1").arg(options.importFile));
+    // A file that is not there changes nothing: status 1, like every import that leaves the table.
+    if (!QFile::exists(options.importFile)) throw EngineError(QString("no such file %1").arg(options.importFile));
     QTextStream out(stdout);
     CliPrompt prompt(out);
     NamedFile file(options.importFile);
