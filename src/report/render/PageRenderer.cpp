@@ -3,7 +3,9 @@
 #include "ReportFont.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -37,19 +39,17 @@ public:
                          toDevicePixels(text.height, dpi_));
         if (!text.transparent) p_.fillRect(box, Qt::white);
         if (text.text.isEmpty() || box.width() <= 0) return;
-        const MadeFont &made = fontFor(text.font);
-        p_.setFont(made.font);
-        p_.setPen(QColor::fromRgb(text.font.color));
+        const MadeFont &made = use(text.font);
+        const Qt::Alignment alignment = horizontalAlignment(text.alignment);
+        const int flags = int(alignment | Qt::AlignTop) | (text.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
         // An auto-sized box was measured on its own device; let the text finish past it.
+        if (text.autoSize) return drawUnclipped(box, flags, made, text.text);
+        if (text.wordWrap) return drawClipped(box, flags, text.text);
         // Clip only a text that runs past its box: a clip per text makes PDF files slow and big.
-        const bool clipped = !text.autoSize && (text.wordWrap || overflows(made.metrics, text.text, box));
-        if (clipped) {
-            p_.save();
-            p_.setClipRect(box, Qt::IntersectClip);
-        }
-        const int wrap = text.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
-        p_.drawText(box, int(horizontalAlignment(text.alignment) | Qt::AlignTop) | wrap, text.text);
-        if (clipped) p_.restore();
+        const double width = made.widthOf(text.text);
+        if (width > box.width() || made.metrics.height() > box.height()) return drawClipped(box, flags, text.text);
+        if (plainLine(text.text)) return drawAt(alignedLeft(box, width, alignment), box.top(), made, text.text);
+        p_.drawText(box, flags, text.text);
     }
 
 private:
@@ -57,20 +57,68 @@ private:
         TppFont key;
         QFont font;
         QFontMetricsF metrics;
+        mutable QHash<QString, double> widths;  // a page repeats its categories, accounts and dates
+
+        double widthOf(const QString &text) const {
+            const auto known = widths.constFind(text);
+            if (known != widths.constEnd()) return *known;
+            return *widths.insert(text, metrics.horizontalAdvance(text));
+        }
     };
 
-    // A page uses a handful of fonts; making each Qt font and its metrics once saves a font
-    // lookup per text.
-    const MadeFont &fontFor(const TppFont &font) const {
-        for (const MadeFont &made : fonts_)
-            if (made.key == font) return made;
-        const QFont qt = reportFont(font, dpi_, *p_.device());
-        fonts_.push_back({font, qt, QFontMetricsF(qt, p_.device())});
-        return fonts_.back();
+    // Qt's own layout of a line (which turns control characters into spaces and leaves trailing
+    // spaces out of the alignment) gives the same picture as drawing at the baseline only for
+    // texts without either.
+    static bool plainLine(const QString &text) {
+        for (const QChar c : text)
+            if (c.unicode() < ' ') return false;
+        return !text.back().isSpace();
     }
 
-    static bool overflows(const QFontMetricsF &metrics, const QString &text, const QRectF &box) {
-        return metrics.horizontalAdvance(text) > box.width() || metrics.height() > box.height();
+    static double alignedLeft(const QRectF &box, double width, Qt::Alignment alignment) {
+        if (alignment == Qt::AlignRight) return box.right() - width;
+        if (alignment == Qt::AlignHCenter) return box.left() + (box.width() - width) / 2;
+        return box.left();
+    }
+
+    // An auto-sized box starts where its left-aligned text does; other alignments are Qt's.
+    void drawUnclipped(const QRectF &box, int flags, const MadeFont &made, const QString &text) const {
+        const bool atLeftEdge = (flags & (Qt::AlignHorizontal_Mask | Qt::TextWordWrap)) == Qt::AlignLeft;
+        if (atLeftEdge && plainLine(text)) return drawAt(box.left(), box.top(), made, text);
+        p_.drawText(box, flags, text);
+    }
+
+    // Placing the baseline directly spares Qt a line layout per text, the largest cost of a
+    // PDF page after the file's own writing.
+    void drawAt(double left, double top, const MadeFont &made, const QString &text) const {
+        p_.drawText(QPointF(left, top + made.metrics.ascent()), text);
+    }
+
+    void drawClipped(const QRectF &box, int flags, const QString &text) const {
+        p_.save();
+        p_.setClipRect(box, Qt::IntersectClip);
+        p_.drawText(box, flags, text);
+        p_.restore();
+    }
+
+    // A page uses a handful of fonts; making each Qt font and its metrics once saves a font
+    // lookup per text, and handing the painter a font and colour only when they change
+    // saves one more.
+    const MadeFont &use(const TppFont &font) const {
+        const auto made = std::find_if(fonts_.begin(), fonts_.end(), [&](const MadeFont &m) { return m.key == font; });
+        const std::size_t index = made != fonts_.end() ? std::size_t(made - fonts_.begin()) : make(font);
+        if (index != current_) {
+            p_.setFont(fonts_[index].font);
+            p_.setPen(QColor::fromRgb(font.color));
+            current_ = index;
+        }
+        return fonts_[index];
+    }
+
+    std::size_t make(const TppFont &font) const {
+        const QFont qt = reportFont(font, dpi_, *p_.device());
+        fonts_.push_back({font, qt, QFontMetricsF(qt, p_.device()), {}});
+        return fonts_.size() - 1;
     }
 
     double x(qint64 thousandths) const { return origin_.x() + thousandths / 25400.0 * dpi_; }
@@ -80,6 +128,7 @@ private:
     double dpi_;
     QPointF origin_;
     mutable std::vector<MadeFont> fonts_;
+    mutable std::size_t current_ = std::size_t(-1);  // the font and colour the painter holds
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ComponentText.h"
 #include "TextPlacement.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +116,20 @@ TEST(PlaceText, FixedSizeKeepsItsWidthButTakesTheFontHeight) {
     EXPECT_EQ(fixed.left, 184680);
     EXPECT_EQ(fixed.width, 17216);
     EXPECT_EQ(fixed.height, 4000);
+
+    // Its width is never used, so its text is never measured: a measure per text is the
+    // largest cost of a long report's pages.
+    QStringList asked;
+    const TextMeasure recording = [&](const QString &text, const TppFont &font) {
+        asked.append(text);
+        return fixedMeasure(text, font);
+    };
+    TppDrawText again = designed(TppTextAlignment::taLeftJustified, false, "A long description");
+    placeText(again, recording);
+    TppDrawText sized = designed(TppTextAlignment::taLeftJustified, true, "Page 7");
+    placeText(sized, recording);
+    EXPECT_EQ(again.height, 4000);
+    EXPECT_EQ(asked, QStringList({"", "Page 7"}));
 
     TppDrawText unmeasured = designed(TppTextAlignment::taRightJustified, true, "Page 1");
     placeText(unmeasured, TextMeasure{});

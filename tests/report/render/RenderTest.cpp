@@ -5,6 +5,7 @@
 #include "TextPlacement.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -125,6 +126,43 @@ TEST_F(Render, FixedSizeTextsAreClippedAtTheirEdges) {
     EXPECT_NEAR(first, px(120000, dpi), 4);
     EXPECT_LE(last, px(120000 + 17216, dpi));
     EXPECT_GE(last, px(120000 + 17216, dpi) - 6);
+}
+
+// Texts that fit are drawn at their baseline without Qt's line layout; they must come out
+// exactly where Qt's own layout of the box puts them, and texts that do not fit still clip.
+TEST_F(Render, EveryTextLandsWhereQtsOwnLayoutOfItsBoxPutsIt) {
+    using enum TppTextAlignment;
+    struct Case { const char *text; TppTextAlignment alignment; bool autoSize; int width; };
+    const Case cases[] = {
+        {"Groceries", taLeftJustified, false, 30000},   {"($311.79)", taRightJustified, false, 30000},
+        {"Page 12", taCentered, false, 30000},          {"Amount ", taRightJustified, false, 30000},
+        {"tab\there", taLeftJustified, false, 30000},   {"line\nbreak", taCentered, false, 30000},
+        {"Everyday Checking", taLeftJustified, false, 12000}, {"Everyday Checking", taRightJustified, false, 12000},
+        {"Page 1234", taRightJustified, true, 17216},   {"Page 1234", taLeftJustified, true, 17216},
+        {"Total", taFullJustified, false, 30000},
+    };
+    const double dpi = 300;
+    for (const Case &c : cases) {
+        TppDrawText text = footerText(c.text, c.alignment, c.autoSize);
+        text.width = c.width;
+        placeText(text, deviceTextMeasure(dpi));
+        TppPage page;
+        page.commands = {text};
+        const QImage drawn = renderPageImage(page, dpi);
+
+        QImage expected(drawn.size(), drawn.format());
+        expected.fill(Qt::white);
+        QPainter painter(&expected);
+        const QFont font = reportFont(text.font, dpi, expected);
+        painter.setFont(font);
+        const QRectF box(toDevicePixels(text.left, dpi), toDevicePixels(text.top, dpi), toDevicePixels(text.width, dpi),
+                         toDevicePixels(text.height, dpi));
+        const int align = c.alignment == taRightJustified ? Qt::AlignRight : c.alignment == taCentered ? Qt::AlignHCenter : Qt::AlignLeft;
+        if (!c.autoSize && QFontMetricsF(font, &expected).horizontalAdvance(c.text) > box.width()) painter.setClipRect(box);
+        painter.drawText(box, align | Qt::AlignTop | Qt::TextSingleLine, c.text);
+        painter.end();
+        EXPECT_EQ(drawn, expected) << c.text << " aligned " << int(c.alignment);
+    }
 }
 
 TEST_F(Render, OnlyOpaqueTextsPaintABackground) {
