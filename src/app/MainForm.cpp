@@ -123,8 +123,10 @@ void TMainForm::buildStatusBar() {
     StatusBar1_->setObjectName("StatusBar1");
     StatusBar1_->setFixedHeight(19);
     StatusBar1_->setSizeGripEnabled(true);
-    // Panel 1 is wide enough for "1,000,000 transactions"; the last panel takes the rest.
-    const int widths[3] = {150, 150, 0};
+    // Panel 0 fits the version, panel 1 "1,000,000 transactions"; the receipt takes the rest.
+    const QFontMetrics metrics(font());
+    const int widths[3] = {metrics.horizontalAdvance("Version 10.10.10.10") + 12,
+                           metrics.horizontalAdvance("1,000,000 transactions") + 12, 0};
     const char *texts[3] = {"Version", "", ""};
     for (int i = 0; i < 3; ++i) {
         statusPanels_[i] = new QLabel(texts[i], StatusBar1_);

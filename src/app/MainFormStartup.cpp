@@ -74,11 +74,14 @@ void TMainForm::showRowCount(std::optional<int> count) {
 void TMainForm::showImportReceipt(const ImportOutcome &outcome) {
     const ImportReceipt &receipt = outcome.receipt;
     const auto money = [this](double value) { return services_.formats.formatCurrency(value); };
-    QStringList shown, full;
-    for (const ReceiptLine &line : receiptLines(receipt, money, QFileInfo(receipt.errorFile).fileName()))
-        shown << line.label + ": " + line.value;
+    // The bar shows the sum a reader checks at a glance; the tool tip has every labelled line
+    // with the full name of the file of rejected lines.
+    const QString shown = QString("Read %1 = imported %2 + rejected %3 + blank %4 · Debits %5 · Credits %6 · Net %7")
+                              .arg(receipt.linesRead).arg(receipt.imported).arg(receipt.rejected).arg(receipt.blank)
+                              .arg(money(receipt.debits), money(receipt.credits), money(receipt.net));
+    QStringList full;
     for (const ReceiptLine &line : receiptLines(receipt, money, receipt.errorFile)) full << line.label + ": " + line.value;
     const QString prefix = outcome.status == ImportOutcome::Status::Imported ? QString() : "Table unchanged. ";
-    statusPanels_[2]->setText(prefix + shown.join("  ·  "));
+    statusPanels_[2]->setText(prefix + shown);
     statusPanels_[2]->setToolTip(prefix + full.join("\n"));
 }

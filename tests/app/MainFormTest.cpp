@@ -320,8 +320,8 @@ TEST_F(MainFormTest, RowCountReceiptAndRestoreOfThePreviousTable) {
     prompt.answers = {Prompt::Answer::Yes};
     form.Open1Click();
     EXPECT_EQ(form.statusPanelText(1), "1 transaction");
-    EXPECT_EQ(form.statusPanelText(2), "Lines read: 2  ·  Imported: 1  ·  Rejected (see error.txt): 1  ·  Blank: 0  ·  "
-                                       "Debits: $0.00  ·  Credits: $1,200.50  ·  Net: $1,200.50");
+    EXPECT_EQ(form.statusPanelText(2), "Read 2 = imported 1 + rejected 1 + blank 0 · "
+                                       "Debits $0.00 · Credits $1,200.50 · Net $1,200.50");
     EXPECT_TRUE(form.menuItem("RestorePreviousTable1")->isEnabled());
     form.Button3Click();
     EXPECT_EQ(form.statusPanelText(2), "");

@@ -5,6 +5,7 @@
 #include "PreviewFixture.h"
 #include "TransactionGrid.h"
 #include "TransactionGridModel.h"
+#include "TwwFilterDlg.h"
 #include "TwwKeyComboBox.h"
 
 #include <QAction>
@@ -12,7 +13,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTimer>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTest>
@@ -105,6 +112,99 @@ TEST_F(WindowScreenshotTest, TransactionsPageRangeMenuAndCriteria) {
         }
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+// Runs `work` on the modal dialog that `open` shows, then closes it.
+template <typename Dialog>
+bool onModal(const std::function<void()> &open, const std::function<void(Dialog &)> &work) {
+    bool seen = false;
+    QTimer::singleShot(100, [&] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        work(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    open();
+    return seen;
+}
+
+void chooseField(TwwFilterDlg &dialog, const QString &label) {
+    const QList<QListWidgetItem *> items = dialog.FieldsListBox()->findItems(label, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1);
+    dialog.FieldsListBox()->setCurrentItem(items[0]);
+}
+
+TEST_F(WindowScreenshotTest, FilterDialogSummaryAndSavedFilters) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    auto form = sampleForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const auto filterDialog = [&](const std::function<void(TwwFilterDlg &)> &work) {
+        return onModal<TwwFilterDlg>([&] { form->AdvFilterBtn()->click(); }, work);
+    };
+    ASSERT_TRUE(filterDialog([&](TwwFilterDlg &dialog) {
+        chooseField(dialog, "Description");
+        QTest::keyClicks(dialog.FilterValueEdit(), "coffee");
+        shoot(&dialog, "filter-dialog-description");
+        chooseField(dialog, "Amount");
+        dialog.ValueRangeTabSet()->setCurrentIndex(1);
+        QTest::keyClicks(dialog.MinValueEdit(), "10");
+        QTest::keyClicks(dialog.MaxValueEdit(), "100");
+        shoot(&dialog, "filter-dialog-amount-range");
+        const bool summary = onModal<QDialog>([&] { dialog.ViewButton()->click(); },
+                                              [&](QDialog &view) { shoot(&view, "search-summary"); });
+        EXPECT_TRUE(summary);
+        dialog.OKButton()->click();
+    }));
+    prompt.typed.push_back("Coffee and mid-size");
+    form->SaveFilterClick();
+    ASSERT_TRUE(filterDialog([&](TwwFilterDlg &dialog) {
+        dialog.ClearSearchButton()->click();
+        chooseField(dialog, "Description");
+        QTest::keyClicks(dialog.FilterValueEdit(), "rent");
+        dialog.OKButton()->click();
+    }));
+    prompt.typed.push_back("Big & small");
+    form->SaveFilterClick();
+    form->PopupMenu2Popup();
+    form->PopupMenu2()->popup(form->AdvFilterBtn()->mapToGlobal(QPoint(0, form->AdvFilterBtn()->height())));
+    QTest::qWait(200);
+    shootArea(form->screen(), form->PopupMenu2()->geometry().united(form->frameGeometry()), "saved-filters-menu");
+    QStringList items;
+    for (QAction *item : form->PopupMenu2()->actions()) items << item->text();
+    form->PopupMenu2()->hide();
+    EXPECT_TRUE(items.contains("Coffee and mid-size")) << items.join('|').toStdString();
+    EXPECT_TRUE(items.contains("Big && small")) << items.join('|').toStdString() << " "
+                                                << prompt.inputBoxes.join('|').toStdString() << " "
+                                                << (prompt.asked.empty() ? "" : prompt.asked.back().text.toStdString());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
+}
+
+TEST_F(WindowScreenshotTest, StatusBarAfterAnImportWithOneBadLineAndTheToolsMenu) {
+    ASSERT_EQ(QGuiApplication::platformName(), "xcb");
+    auto form = sampleForm();
+    QFile sample(chooser.name);
+    ASSERT_TRUE(sample.open(QIODevice::Append));
+    sample.write("\"13/45/2025\",\"Bad date\",\"BAD\",\"1.00\",\"debit\",\"\",\"Rewards Visa\",\"\",\"\"\n");
+    sample.close();
+    prompt.answers = {Prompt::Answer::Yes, Prompt::Answer::No};
+    form->guarded([&] { form->Open1Click(); });
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->statusPanelText(1), "342 transactions");
+    EXPECT_TRUE(form->statusPanelText(2).startsWith("Read 343 = imported 342 + rejected 1 + blank 0")) << form->statusPanelText(2).toStdString();
+    const QRect window = form->frameGeometry();
+    const QRect bar(form->StatusBar1()->mapToGlobal(QPoint(0, 0)), form->StatusBar1()->size());
+    shootArea(form->screen(), QRect(window.left(), bar.top() - 120, window.width(), bar.height() + 120), "status-bar-receipt");
+
+    QMenu *tools = form->findChild<QMenu *>("Tools1");
+    ASSERT_TRUE(tools);
+    tools->popup(form->mapToGlobal(QPoint(60, 20)));
+    QTest::qWait(200);
+    shootArea(form->screen(), tools->geometry().united(QRect(window.topLeft(), QSize(400, 200))), "tools-menu");
+    EXPECT_TRUE(form->menuItem("RestorePreviousTable1")->isEnabled());
+    tools->hide();
 }
 
 } // namespace
