@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QScopedValueRollback>
+#include <optional>
 
 namespace {
 
@@ -121,6 +122,7 @@ void TAscii2DB::runTransfer(Run &run) {
     if (!buildStreams(run)) return;
     if (ShowDlg_) showProgress(run);
     if (WriteEnable_ && Mode_ == mCopy) run.work->emptyTable();
+    if (WriteEnable_ && !startBulkLoad(run)) return;
     mainLoop(run);
     if (ErrorCode_ == 0 && ShowDlg_) drawProgress(run);
 }
@@ -178,6 +180,21 @@ bool TAscii2DB::openWorkTable(Run &run) {
         ErrorCode_ = 8;
         return false;
     }
+    return true;
+}
+
+// Into an empty table the rows go in without index upkeep; clean-up builds the indexes once.
+// Key lookups of the update modes read the rows in memory, not the file's indexes.
+bool TAscii2DB::startBulkLoad(Run &run) {
+    if (!run.work->isEmpty()) return true;
+    try {
+        run.work->suspendIndexes();
+    } catch (const EngineError &error) {
+        ErrorCode_ = 1;
+        ErrorDetail_ = error.text();
+        return false;
+    }
+    run.indexesSuspended = true;
     return true;
 }
 
@@ -334,9 +351,15 @@ void TAscii2DB::cleanUp(Run &run) {
             if (!failure) failure = std::current_exception();
         }
     };
+    // After a clean run the work table's rows are the file's: the destination reopens with
+    // them instead of reading them all back.
+    std::optional<TransactionColumns> rows;
     if (run.work) {
         run.work->cancel();  // a row left half-written by a failure is not posted
-        attempt([&] { run.work->close(); });
+        if (run.indexesSuspended) attempt([&] { run.work->restoreIndexes(); });
+        const bool clean = !failure && (ErrorCode_ == 0 || ErrorCode_ == 25) && run.destinationWasOpen;
+        if (clean) attempt([&] { rows = run.work->closeKeepingRows(); });
+        else attempt([&] { run.work->close(); });
         run.work.reset();
     }
     if (run.ownTransaction) {
@@ -345,6 +368,7 @@ void TAscii2DB::cleanUp(Run &run) {
         if (failure) attempt([&] { database.rollback(Destination_->tableName()); });
     }
     if (run.windowShown) attempt([&] { progress_->closeWindow(); });
+    if (rows && !failure && !Destination_->active()) attempt([&] { Destination_->openWithRows(std::move(*rows)); });
     if (WriteEnable_ && Destination_ && Destination_->active() != run.destinationWasOpen)
         attempt([&] { Destination_->setActive(run.destinationWasOpen); });
     if (failure) std::rethrow_exception(failure);

@@ -138,6 +138,7 @@ private:
     void readNames(Run &run);
     bool openWorkTable(Run &run);
     bool buildStreams(Run &run);
+    bool startBulkLoad(Run &run);
     void mainLoop(Run &run);
     int parseRecord(Run &run);
     // Both return false when the main loop must stop at once.

@@ -4,24 +4,36 @@
 
 #include <QIODevice>
 
-ChunkedInput::ChunkedInput(QIODevice &device) : device_(device), size_(device.size()) {}
+ChunkedInput::ChunkedInput(QIODevice &device, int windowSize)
+    : device_(device), size_(device.size()), window_(qMax(windowSize, 1), Qt::Uninitialized) {}
 
 void ChunkedInput::seek(qint64 position) { position_ = std::clamp<qint64>(position, 0, size_); }
 
-int ChunkedInput::peek() {
+int ChunkedInput::peekSlow() {
     if (position_ >= size_) return -1;
-    if (position_ < chunkStart_ || position_ >= chunkStart_ + chunkLength_) load();
+    load();
     if (position_ >= size_) return -1;
-    return chunk_[position_ - chunkStart_];
+    return static_cast<unsigned char>(window_[position_ - windowStart_]);
+}
+
+const char *ChunkedInput::slice(qint64 from, qint64 length) const {
+    if (from < windowStart_ || from + length > windowStart_ + windowLength_) return nullptr;
+    return window_.constData() + (from - windowStart_);
+}
+
+QByteArray ChunkedInput::bytes(qint64 from, qint64 length) {
+    if (const char *inWindow = slice(from, length)) return QByteArray(inWindow, length);
+    if (!device_.seek(from)) throw EngineError("Could not read the ascii file: " + device_.errorString());
+    return device_.read(length);  // shorter when the file shrank meanwhile
 }
 
 void ChunkedInput::load() {
     if (device_.pos() != position_ && !device_.seek(position_))
         throw EngineError("Could not read the ascii file: " + device_.errorString());
-    const qint64 got = device_.read(reinterpret_cast<char *>(chunk_), ChunkSize);
+    const qint64 got = device_.read(window_.data(), window_.size());
     if (got < 0) throw EngineError("Could not read the ascii file: " + device_.errorString());
-    chunkStart_ = position_;
-    chunkLength_ = int(got);
+    windowStart_ = position_;
+    windowLength_ = got;
     // The file got shorter while we read it: what is gone is the end.
     if (got == 0) size_ = position_;
 }

@@ -6,7 +6,6 @@
 #include "PreviousTable.h"
 #include "Prompt.h"
 #include "TableDatabase.h"
-#include "TableField.h"
 #include "TransactionTable.h"
 
 #include <QDir>
@@ -19,7 +18,7 @@ namespace {
 const QStringList exportFields{"Date", "Description", "OrigDesc", "Amount", "Type",
                                "Category", "AcctName", "Labels", "Notes"};
 
-// Puts the table's order and filter back however the debit pass ends.
+// Puts the table's order and filter back however the summing pass ends.
 struct OrderRestorer {
     TransactionTable &table;
     QString index = table.indexName();
@@ -33,6 +32,18 @@ struct OrderRestorer {
         }
     }
 };
+
+// Debits are kept negative. Negated as each row is converted, before it is written, so no
+// row is written twice; `x - x * 2.0` as ever, so a zero debit stays +0 and an empty amount
+// becomes 0.
+void negateDebit(TAscii2DB &, TransactionTable &table, bool &) {
+    using namespace TransactionSchema;
+    TransactionRecord &record = table.pendingRecord();
+    if (record.isNull(Type) || record.text[Type] != QLatin1String("debit")) return;
+    const double amount = record.isNull(Amount) ? 0 : record.amount;
+    record.amount = amount - amount * 2.0;
+    record.setNull(Amount, false);
+}
 
 } // namespace
 
@@ -51,6 +62,7 @@ void ImportCommand::configureEngine() {
     ascii2DB_.setShowDlg(true);
     ascii2DB_.setShowCaption("Transfer Progress");
     ascii2DB_.setAbortCaption("&Cancel");
+    ascii2DB_.setOnPrePost(negateDebit);
 }
 
 ImportOutcome ImportCommand::Open1Click() {
@@ -77,7 +89,7 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
     TableDatabase &database = transDB_.database();
     const QString table = transDB_.tableName();
     database.startTransaction(table);
-    std::optional<ControlsDisabled> suspended;  // from the debit pass to the report refresh
+    std::optional<ControlsDisabled> suspended;  // from the summing pass to the report refresh
     try {
         // Taken before anything changes; it replaces the kept table only once the import is
         // committed.
@@ -98,7 +110,7 @@ void ImportCommand::importFile(ImportOutcome &outcome) {
         if (committable()) {
             outcome.receipt = ImportReceipt::fromTransfer(outcome.counters, true, ascii2DB_.ErrorFile());
             suspended.emplace(transDB_);
-            debitPass(outcome);
+            sumImported(outcome);
             database.commit(table);
             if (previous) previous->keep();
         }
@@ -135,33 +147,28 @@ bool ImportCommand::committable() const {
     return code == 0 || (code == 25 && ascii2DB_.ranToEnd());
 }
 
-// Negates every debit once and sums the amounts into the receipt. Walking in date order,
-// where a changed amount moves no row, visits each row exactly once whatever order the user
-// chose.
-void ImportCommand::debitPass(ImportOutcome &outcome) {
+// Sums the amounts, debits already negative, into the receipt, in date order as the table
+// shows them, and notes the first and last day.
+void ImportCommand::sumImported(ImportOutcome &outcome) {
+    using namespace TransactionSchema;
     OrderRestorer restorer{transDB_};
     transDB_.setFiltered(false);
     transDB_.setIndexName("DateIndex");
-    TableField &type = transDB_.fieldByName("Type");
-    TableField &amount = transDB_.fieldByName("Amount");
-    TableField &date = transDB_.fieldByName("Date");
     ImportReceipt &receipt = outcome.receipt;
-    for (transDB_.first(); !transDB_.eof(); transDB_.next()) {
-        const bool debit = type.asString() == "debit";
-        if (debit) {
-            transDB_.edit();
-            amount.setAsFloat(amount.asFloat() - amount.asFloat() * 2.0);
-            transDB_.post();
-        }
-        const double value = amount.asFloat();
+    const int rows = transDB_.recordCount();
+    for (int position = 0; position < rows; ++position) {
+        const TransactionRow row = transDB_.rowAt(position);
+        const bool debit = !row.isNull(Type) && row.text(Type) == QLatin1String("debit");
+        const double value = row.isNull(Amount) ? 0 : row.amount();
         receipt.net += value;
         (debit ? receipt.debits : receipt.credits) += value;
-        if (!date.isNull()) {
-            const double day = date.asDateTime();
+        if (!row.isNull(Date)) {
+            const double day = row.date();
             if (!outcome.firstDate || day < *outcome.firstDate) outcome.firstDate = day;
             if (!outcome.lastDate || day > *outcome.lastDate) outcome.lastDate = day;
         }
     }
+    transDB_.last();  // where a walk over the rows leaves the cursor, as callers find it
 }
 
 void ImportCommand::offerToDelete(ImportOutcome &outcome) {

@@ -33,8 +33,8 @@ struct ImportOutcome {
 };
 
 // File > Import: replaces the table's content with the transactions of one export file.
-// Emptying the table, the transfer and the negation of the debits are one store transaction,
-// so an import that fails leaves the table exactly as it was.
+// Emptying the table and the transfer, debits negated on the way in, are one store
+// transaction, so an import that fails leaves the table exactly as it was.
 class ImportCommand {
 public:
     struct Callbacks {
@@ -62,7 +62,7 @@ private:
     void configureEngine();
     void importFile(ImportOutcome &outcome);
     bool committable() const;
-    void debitPass(ImportOutcome &outcome);
+    void sumImported(ImportOutcome &outcome);
     void offerToDelete(ImportOutcome &outcome);
     std::exception_ptr undoImport();
 

@@ -18,6 +18,7 @@ struct TAscii2DB::Run {
     std::unique_ptr<TransactionTable> work;
     bool destinationWasOpen = false;
     bool ownTransaction = false;
+    bool indexesSuspended = false;
     ConversionRules rules;
     int erroredRecord = -1;
     bool windowShown = false;

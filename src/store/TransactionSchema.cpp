@@ -54,17 +54,27 @@ QString keyFieldList(const IndexSchema &index) {
 }
 
 QStringList createStatements() {
-    QStringList statements{
+    return QStringList{
         "CREATE TABLE transactions (Date INTEGER, Description TEXT, OrigDesc TEXT, Amount REAL,"
         " Type TEXT, Category TEXT, AcctName TEXT, Labels TEXT, Notes TEXT)",
         "CREATE TABLE spendrake_meta (key TEXT PRIMARY KEY, value TEXT)",
-    };
+    } + createIndexStatements();
+}
+
+QStringList createIndexStatements() {
+    QStringList statements;
     for (const auto &index : indexes) {
         QStringList keys;
         for (int column : index.columns)
             if (!keys.contains(fields[column].name)) keys << fields[column].name;
         statements << QString("CREATE INDEX %1 ON transactions (%2)").arg(index.name, keys.join(", "));
     }
+    return statements;
+}
+
+QStringList dropIndexStatements() {
+    QStringList statements;
+    for (const auto &index : indexes) statements << QString("DROP INDEX IF EXISTS %1").arg(index.name);
     return statements;
 }
 

@@ -41,5 +41,8 @@ QString keyFieldList(const IndexSchema &index);      // "Description;Date"
 
 // The SQL that creates an empty table with its indexes.
 QStringList createStatements();
+// The seven indexes alone: dropped before a bulk load and built again after it.
+QStringList createIndexStatements();
+QStringList dropIndexStatements();
 
 } // namespace TransactionSchema

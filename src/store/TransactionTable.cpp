@@ -64,13 +64,31 @@ void TransactionTable::requireBrowsing(const char *operation) const {
 
 // --- opening and closing ---------------------------------------------------------------
 
-void TransactionTable::open() {
+void TransactionTable::open() { openFilled(nullptr); }
+
+void TransactionTable::openWithRows(TransactionColumns rows) { openFilled(&rows); }
+
+TransactionColumns TransactionTable::closeKeepingRows() {
+    postIfPending();
+    TransactionColumns rows = std::move(columns_);
+    close();
+    return rows;
+}
+
+// Opens with the given rows, or with the file's rows when there are none.
+void TransactionTable::openFilled(TransactionColumns *rows) {
     if (active()) return;
     connection_ = &database_.acquire(tableName_, this);
     try {
         insertStatement_ = std::make_unique<SqliteStatement>(
             *connection_, QString("INSERT INTO transactions (%1) VALUES (?,?,?,?,?,?,?,?,?)").arg(columnList));
-        load();
+        if (rows) {
+            clearCache();
+            columns_ = std::move(*rows);
+            sortAll();
+        } else {
+            load();
+        }
     } catch (...) {
         insertStatement_.reset();
         updateStatements_.clear();
@@ -527,6 +545,20 @@ void TransactionTable::repairTable() {
 void TransactionTable::updateIndexDefs() {
     indexDefs_.clear();
     for (const auto &index : indexes) indexDefs_.append({index.name, keyFieldList(index), {}});
+}
+
+void TransactionTable::suspendIndexes() {
+    requireActive("suspend the indexes of");
+    if (sqlite3_get_autocommit(connection_->handle()))
+        throw EngineError("Indexes are dropped only inside a store transaction. Table: " +
+                          database_.tablePath(tableName_));
+    for (const QString &statement : dropIndexStatements()) connection_->exec(statement);
+}
+
+void TransactionTable::restoreIndexes() {
+    requireActive("restore the indexes of");
+    if (sqlite3_get_autocommit(connection_->handle())) return;
+    for (const QString &statement : createIndexStatements()) connection_->exec(statement);
 }
 
 QString TransactionTable::indexName() const { return index_->name; }

@@ -49,6 +49,11 @@ public:
     // Opening and closing; both are no-ops when already done.
     void open();
     void close();
+    // For a table object taking over from another of the same table, which has just written
+    // every row it holds: the rows leave with the closing one, and the opening one starts
+    // from them instead of reading the whole file again.
+    TransactionColumns closeKeepingRows();
+    void openWithRows(TransactionColumns rows);
     bool active() const { return state_ != State::Inactive; }
     void setActive(bool active) { active ? open() : close(); }
     State state() const { return state_; }
@@ -103,6 +108,13 @@ public:
     void updateIndexDefs();
     QString indexName() const;
     void setIndexName(const QString &name);
+    // For a bulk load into an empty table: the file's indexes are dropped, the rows go in
+    // without maintaining them, and restoreIndexes builds each once from the finished rows.
+    // Only inside a store transaction, so that no committed file ever lacks them; when that
+    // transaction has already ended (SQLite undoes it by itself after a full disk), the drop
+    // went with it and restoring has nothing to do.
+    void suspendIndexes();
+    void restoreIndexes();
 
     // Filtering: while filtered is on, only rows the predicate accepts are visible.
     void setOnFilterRecord(Predicate predicate);
@@ -127,6 +139,7 @@ private:
     void rebuildVisible();
     int positionOf(int slot);
     bool accepts(int slot);
+    void openFilled(TransactionColumns *rows);
     void load();
     void moveToPosition(int position);
     void postIfPending();

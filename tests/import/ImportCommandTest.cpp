@@ -2,9 +2,11 @@
 #include "ImportFileChooser.h"
 #include "ImportFixture.h"
 #include "Prompt.h"
+#include "Sqlite.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <cmath>
 
 namespace {
 
@@ -34,6 +36,36 @@ const QString warning = "Importing a new file will empty the current tranactions
 
 class Command : public ImportFixture {
 protected:
+    // Every row as the table object shows it, the sign of a zero amount included.
+    static QStringList rowsOf(TransactionTable &table) {
+        QStringList rows;
+        for (table.first(); !table.eof(); table.next()) {
+            QStringList fields;
+            for (int f = 0; f < table.fieldCount(); ++f) fields << table.field(f).asString();
+            fields << (std::signbit(table.fieldByName("Amount").asFloat()) ? "-" : "+");
+            rows << fields.join('|');
+        }
+        return rows;
+    }
+
+    // The indexes in the table file, read once no table object holds it.
+    QStringList fileIndexes() {
+        transDB.close();
+        SqliteConnection connection(database.tablePath("transactions.DAT"), false);
+        SqliteStatement query(connection, "SELECT name FROM sqlite_master WHERE type = 'index' AND name NOT LIKE "
+                                          "'sqlite_%' ORDER BY name");
+        QStringList names;
+        while (query.step()) names << query.columnText(0);
+        return names;
+    }
+
+    static QStringList allIndexes() {
+        QStringList names;
+        for (const IndexSchema &index : TransactionSchema::indexes) names << index.name;
+        names.sort();
+        return names;
+    }
+
     ImportOutcome runImport(const QByteArray &content) {
         chooser.file = writeFile(content);
         return command.Open1Click();
@@ -119,6 +151,36 @@ TEST_F(Command, DebitPassUnderAmountOrderTouchesEachRowOnce) {
     for (int i = 2; i <= 40; i += 2) expected.push_back(i);
     EXPECT_EQ(amounts(), expected);
     EXPECT_DOUBLE_EQ(command.ImportTotal(), 20);
+}
+
+// The rows shown after the import are the file's rows: read back by another table object
+// they are the same, zero debits +0 as ever; the file has all its indexes again.
+TEST_F(Command, CommittedFileHoldsTheRowsShownAndItsIndexes) {
+    fill(3);
+    prompt.answers = {Prompt::Answer::Yes, Prompt::Answer::No};
+    const ImportOutcome outcome = runImport(
+        exportTitle + exportLine("1/10/2014", "Pay", "100.00") + exportLine("1/11/2014", "Zero", "0.00", "debit") +
+        exportLine("1/12/2014", "Minus zero", "-0", "debit") + exportLine("1/13/2014", "Caf\xc3\xa9 \x80", "12.34", "debit") +
+        exportLine("", "No date", "", "credit") + exportLine("1/14/2014", "Empty debit", "", "debit"));
+    ASSERT_EQ(outcome.status, ImportOutcome::Status::Imported);
+    const QStringList shown = rowsOf(transDB);
+    ASSERT_EQ(shown.size(), 6);
+    for (const QString &row : shown)
+        if (row.contains("zero") || row.contains("Zero") || row.contains("Empty debit")) EXPECT_TRUE(row.endsWith("|+")) << row.toStdString();
+    EXPECT_EQ(fileIndexes(), allIndexes());
+    TableDatabase other;
+    other.setDirectory(folder.path());
+    TransactionTable reopened(other);
+    reopened.open();
+    EXPECT_EQ(rowsOf(reopened), shown);
+}
+
+TEST_F(Command, FailedImportKeepsTheIndexes) {
+    fill(2);
+    const QByteArray bad = exportLine("1/1/2014", QByteArray(300, 'x').constData(), "1");
+    EXPECT_EQ(runImport(exportTitle + exportLine("1/1/2014", "A", "1") + bad).status, ImportOutcome::Status::RolledBack);
+    EXPECT_EQ(column(), (QStringList{"Kept", "Kept"}));
+    EXPECT_EQ(fileIndexes(), allIndexes());
 }
 
 TEST_F(Command, FailedImportsLeaveThePreviousRows) {

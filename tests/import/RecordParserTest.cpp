@@ -22,11 +22,12 @@ void PrintTo(const Parsed &p, std::ostream *os) {
 
 // Parses the whole input record by record with `streams` streams.
 std::vector<Parsed> parseAll(const QByteArray &bytes, const ParserSettings &settings, size_t streams = 9,
-                             std::vector<QByteArray> *recordTexts = nullptr) {
+                             std::vector<QByteArray> *recordTexts = nullptr,
+                             int window = ChunkedInput::DefaultWindow) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    ChunkedInput input(buffer);
+    ChunkedInput input(buffer, window);
     RecordParser parser(input, settings);
     std::vector<Parsed> records;
     while (!input.atEnd()) {
@@ -75,6 +76,26 @@ INSTANTIATE_TEST_SUITE_P(
         DelimitedCase{"TextAfterClosingQuoteDropped", "\"ab\"cd,e\n", {{2, {"ab", "e"}}}},
         DelimitedCase{"BackslashIsPlainWithoutEscapes", "a\\nb\n", {{1, {"a\\nb"}}}}),
     [](const auto &info) { return info.param.name; });
+
+// Fields are sliced out of the input's window; wherever its edges fall, in a field, on a
+// doubled quote, an escape or a line end, the records come out the same.
+TEST(DelimitedRecord, SameRecordsThroughAnyWindow) {
+    QByteArray input;
+    for (const char *text : {"a,\"b\"\"c\",d\r\n", "\"one\ntwo\",x\n", "; comment, \"quoted\n", "  \"abc\"  ,d\n",
+                             "q\\\"x\\n,\"e\\\\f\"\n", "\"ab\"cd,e\x1a" "z\n", "a,b,\n\n", "last,\"open\\"})
+        input += text;
+    ParserSettings plain, escaping;
+    escaping.Escapes = {esNL, esDquote, esBslash};
+    for (const ParserSettings *settings : {&plain, &escaping}) {
+        std::vector<QByteArray> wholeTexts;
+        const auto whole = parseAll(input, *settings, 3, &wholeTexts);
+        for (int window : {1, 2, 3, 5, 8, 13, 64}) {
+            std::vector<QByteArray> texts;
+            EXPECT_EQ(parseAll(input, *settings, 3, &texts, window), whole) << "window " << window;
+            EXPECT_EQ(texts, wholeTexts) << "window " << window;
+        }
+    }
+}
 
 TEST(DelimitedRecord, ExtraFieldsAreCountedButNotKept) {
     const auto records = parseAll("1,2,3,4,5,6,7,8,9,10\n", ParserSettings{}, 9);
