@@ -17,24 +17,31 @@ public:
     explicit MeasuringDevice(double dotsPerInch) : dpi_(dotsPerInch), image_(1, 1, QImage::Format_RGB32) {}
 
     TextExtent measure(const QString &text, const TppFont &font) {
-        const QFontMetricsF &metrics = metricsOf(font);
-        const double width = text.isEmpty() ? 0 : metrics.horizontalAdvance(text);
-        return {toThousandths(width), toThousandths(metrics.height())};
+        const Measured &measured = metricsOf(font);
+        const double width = text.isEmpty() ? 0 : measured.metrics.horizontalAdvance(text);
+        return {toThousandths(width), measured.height};
     }
 
 private:
+    struct Measured {
+        TppFont font;
+        QFontMetricsF metrics;
+        int height;  // every text of the page asks for it
+    };
+
     int toThousandths(double pixels) const { return int(std::ceil(pixels / dpi_ * thousandthsPerInch - 1e-6)); }
 
-    const QFontMetricsF &metricsOf(const TppFont &font) {
-        for (const auto &[known, metrics] : cache_)
-            if (known == font) return metrics;
-        cache_.emplace_back(font, QFontMetricsF(reportFont(font, dpi_, image_), &image_));
-        return cache_.back().second;
+    const Measured &metricsOf(const TppFont &font) {
+        for (const Measured &known : cache_)
+            if (known.font == font) return known;
+        const QFontMetricsF metrics(reportFont(font, dpi_, image_), &image_);
+        cache_.push_back({font, metrics, toThousandths(metrics.height())});
+        return cache_.back();
     }
 
     double dpi_;
     QImage image_;
-    std::vector<std::pair<TppFont, QFontMetricsF>> cache_;
+    std::vector<Measured> cache_;
 };
 
 } // namespace

@@ -34,12 +34,13 @@ void paintPages(QPagedPaintDevice &device, const PageSource &pages, const QStrin
     if (page) usePaperOf(device, *page);
     QPainter painter;
     if (!painter.begin(&device)) throw EngineError(failureText);
+    PageDrawer drawer(painter, device.logicalDpiX());
     for (bool first = true; page; page = pages(), first = false) {
         if (!first) {
             usePaperOf(device, *page);
             device.newPage();
         }
-        drawPage(painter, *page, device.logicalDpiX());
+        drawer.draw(*page);
     }
     painter.end();
 }

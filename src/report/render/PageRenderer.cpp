@@ -14,6 +14,9 @@ namespace {
 // Bigger than any paper a printer takes at a preview zoom; guards against damaged layouts.
 constexpr qint64 largestImagePixels = 400'000'000;
 
+// Texts of one font whose widths are kept; a report's repeated texts fit many times over.
+constexpr qsizetype largestWidthCache = 4096;
+
 Qt::Alignment horizontalAlignment(TppTextAlignment alignment) {
     switch (alignment) {
     case TppTextAlignment::taRightJustified: return Qt::AlignRight;
@@ -22,9 +25,14 @@ Qt::Alignment horizontalAlignment(TppTextAlignment alignment) {
     }
 }
 
+} // namespace
+
 class PagePainter {
 public:
     PagePainter(QPainter &painter, double dpi, QPointF origin) : p_(painter), dpi_(dpi), origin_(origin) {}
+
+    // A new page may come with a painter state of its own; the widths measured stay valid.
+    void beginPage() { current_ = std::size_t(-1); }
 
     void operator()(const TppDrawLine &line) const {
         const int left = int(std::lround(x(line.left)));
@@ -57,11 +65,12 @@ private:
         TppFont key;
         QFont font;
         QFontMetricsF metrics;
-        mutable QHash<QString, double> widths;  // a page repeats its categories, accounts and dates
+        mutable QHash<QString, double> widths;  // pages repeat their categories, accounts and dates
 
         double widthOf(const QString &text) const {
             const auto known = widths.constFind(text);
             if (known != widths.constEnd()) return *known;
+            if (widths.size() >= largestWidthCache) widths.clear();  // unique amounts would fill it
             return *widths.insert(text, metrics.horizontalAdvance(text));
         }
     };
@@ -131,7 +140,6 @@ private:
     mutable std::size_t current_ = std::size_t(-1);  // the font and colour the painter holds
 };
 
-} // namespace
 
 int lineThickness(double weight, double dotsPerInch) {
     const double pixels = std::round(weight * dotsPerInch / 72);
@@ -139,9 +147,18 @@ int lineThickness(double weight, double dotsPerInch) {
     return int(std::min(pixels, 10000.0));
 }
 
+PageDrawer::PageDrawer(QPainter &painter, double dotsPerInch, QPointF origin)
+    : painter_(std::make_unique<PagePainter>(painter, dotsPerInch, origin)) {}
+
+PageDrawer::~PageDrawer() = default;
+
+void PageDrawer::draw(const TppPage &page) {
+    painter_->beginPage();
+    for (const TppDrawCommand &command : page.commands) std::visit(*painter_, command);
+}
+
 void drawPage(QPainter &painter, const TppPage &page, double dotsPerInch, QPointF origin) {
-    const PagePainter draw(painter, dotsPerInch, origin);
-    for (const TppDrawCommand &command : page.commands) std::visit(draw, command);
+    PageDrawer(painter, dotsPerInch, origin).draw(page);
 }
 
 QImage renderPageImage(const TppPage &page, double dotsPerInch, QColor paper) {

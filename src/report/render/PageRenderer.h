@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPointF>
+#include <memory>
 
 class QPainter;
 
@@ -10,6 +11,18 @@ class QPainter;
 // times the zoom for a preview image) and the paper's top-left corner lies at `origin`.
 // Only the commands are drawn: the caller paints the paper.
 void drawPage(QPainter &painter, const TppPage &page, double dotsPerInch, QPointF origin = {});
+
+// drawPage for page after page on one painter: the fonts made and the widths measured for one
+// page serve the next, so a long report measures each of its repeated texts once.
+class PageDrawer {
+public:
+    PageDrawer(QPainter &painter, double dotsPerInch, QPointF origin = {});
+    ~PageDrawer();
+    void draw(const TppPage &page);
+
+private:
+    std::unique_ptr<class PagePainter> painter_;
+};
 
 // A line of `weight` points is this many device pixels thick: round(weight × dpi / 72), at
 // least 1.

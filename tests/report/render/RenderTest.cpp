@@ -165,6 +165,34 @@ TEST_F(Render, EveryTextLandsWhereQtsOwnLayoutOfItsBoxPutsIt) {
     }
 }
 
+// One drawer draws a whole document: what it kept from a page (fonts, widths, the font the
+// painter held) must not change how the next page looks, even when the device reset the
+// painter's font between pages.
+TEST_F(Render, PagesDrawnInARowLookAsEachDrawnAlone) {
+    TppPage first, second;
+    TppDrawText bold = footerText("Groceries", TppTextAlignment::taRightJustified, false);
+    bold.font.bold = true;
+    first.commands = {footerText("Everyday Checking", TppTextAlignment::taLeftJustified, false), bold};
+    TppDrawText coloured = bold;
+    coloured.top = 70000;
+    coloured.font.color = teal;
+    second.commands = {bold, coloured, footerText("Page 2", TppTextAlignment::taCentered, true)};
+    for (TppPage *page : {&first, &second})
+        for (TppDrawCommand &command : page->commands) placeText(std::get<TppDrawText>(command), deviceTextMeasure(screenDpi));
+
+    QImage inARow(renderPageImage(second, screenDpi).size(), QImage::Format_RGB32);
+    inARow.fill(Qt::white);
+    QPainter painter(&inARow);
+    PageDrawer drawer(painter, screenDpi);
+    drawer.draw(first);
+    inARow.fill(Qt::white);
+    painter.setFont(QFont("Liberation Serif", 30));
+    painter.setPen(Qt::red);
+    drawer.draw(second);
+    painter.end();
+    EXPECT_EQ(inARow, renderPageImage(second, screenDpi));
+}
+
 TEST_F(Render, OnlyOpaqueTextsPaintABackground) {
     TppPage page;
     TppDrawText transparent = footerText("Total", TppTextAlignment::taLeftJustified, false);
