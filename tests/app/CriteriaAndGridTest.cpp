@@ -22,34 +22,8 @@ inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << tex
 
 namespace {
 
-struct Transaction {
-    QDate date;
-    const char *description;
-    double amount;
-    const char *type;
-    const char *account;
-    const char *origDesc = "";
-};
-
 class CriteriaAndGridTest : public ShellFixture {
 protected:
-    void put(std::initializer_list<Transaction> rows) {
-        TableDatabase database;
-        database.setDirectory(programDir.path());
-        TransactionTable table(database);
-        table.open();
-        for (const Transaction &row : rows) {
-            table.append();
-            table.fieldByName("Date").setAsFloat(DayNumber::fromDate(row.date));
-            table.fieldByName("Description").setAsString(row.description);
-            table.fieldByName("Amount").setAsFloat(row.amount);
-            table.fieldByName("Type").setAsString(row.type);
-            table.fieldByName("AcctName").setAsString(row.account);
-            table.fieldByName("OrigDesc").setAsString(row.origDesc);
-            table.post();
-        }
-    }
-
     void emptyTable() {
         QFile::remove(programFile("transactions.DAT"));
         TableDatabase database;
@@ -58,10 +32,11 @@ protected:
     }
 
     void putSample() {
-        put({{QDate(2024, 1, 5), "Coffee", -4.5, "debit", "Checking", "COFFEE SHOP #12 SEATTLE WA"},
-             {QDate(2024, 1, 2), "Salary", 2500, "credit", "checking"},
-             {QDate(2024, 1, 9), "Refund", 12, "Debit", "Savings"},
-             {QDate(2024, 2, 1), "Rent", -900, "debit", "Checking"}});
+        const auto on = [](int year, int month, int day) { return DayNumber::fromDate(QDate(year, month, day)); };
+        fill({{on(2024, 1, 5), -4.5, "Coffee", "Checking", "debit", "COFFEE SHOP #12 SEATTLE WA"},
+              {on(2024, 1, 2), 2500, "Salary", "checking", "credit"},
+              {on(2024, 1, 9), 12, "Refund", "Savings", "Debit"},
+              {on(2024, 2, 1), -900, "Rent", "Checking", "debit"}});
     }
 
     static QStringList entries(const QComboBox *box) {

@@ -94,6 +94,8 @@ protected:
         double amount;
         const char *description = "Coffee";
         const char *account = nullptr;  // none: left empty
+        const char *type = nullptr;
+        const char *origDesc = nullptr;
     };
 
     // Writes the rows into the program folder's table.
@@ -108,6 +110,8 @@ protected:
             table.fieldByName("Amount").setAsFloat(row.amount);
             table.fieldByName("Description").setAsString(row.description);
             if (row.account) table.fieldByName("AcctName").setAsString(row.account);
+            if (row.type) table.fieldByName("Type").setAsString(row.type);
+            if (row.origDesc) table.fieldByName("OrigDesc").setAsString(row.origDesc);
             table.post();
         }
     }
