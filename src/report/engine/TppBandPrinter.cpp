@@ -56,8 +56,11 @@ QString TppBandPrinter::textOf(TppCustomText &component, int row) const {
         return calcText(calc->dbCalcType, state_.calcValues[index], state_.calcCounts[index], dateField,
                         calc->displayFormat, calc->blankWhenZero, formats);
     }
-    if (auto *data = dynamic_cast<TppDBText *>(&component))
-        return dataText(readField(*data, plan_.pipeline, row), data->displayFormat, data->blankWhenZero, formats);
+    if (auto *data = dynamic_cast<TppDBText *>(&component)) {
+        const auto planned = plan_.dataColumn.find(data);
+        const int column = planned != plan_.dataColumn.end() ? planned->second : fieldColumn(*data, plan_.pipeline);
+        return dataText(readColumn(plan_.pipeline, column, row), data->displayFormat, data->blankWhenZero, formats);
+    }
     if (auto *system = dynamic_cast<TppSystemVariable *>(&component))
         return systemVariableText(system->varType, page_, system->displayFormat, formats);
     if (auto *variable = dynamic_cast<TppVariable *>(&component))

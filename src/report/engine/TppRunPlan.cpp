@@ -29,6 +29,8 @@ TppRunPlan TppRunPlan::make(TppReport &report) {
             const bool resets = plan.group && plan.group->answersTo(calc->resetGroup);
             plan.calcIndex[calc] = int(plan.calcs.size());
             plan.calcs.push_back({calc, reads ? plan.pipeline->columnOf(calc->dataField) : -1, resets});
+        } else if (auto *data = dynamic_cast<TppDBText *>(component)) {
+            plan.dataColumn[data] = fieldColumn(*data, plan.pipeline);
         } else if (auto *variable = dynamic_cast<TppVariable *>(component)) {
             plan.variableIndex[variable] = int(plan.variables.size());
             plan.variables.push_back(variable);

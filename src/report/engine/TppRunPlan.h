@@ -38,6 +38,9 @@ struct TppRunPlan {
     std::vector<TppVariable *> variables;
     std::unordered_map<const TppComponent *, int> calcIndex;
     std::unordered_map<const TppComponent *, int> variableIndex;
+    // Each data text's column (fieldColumn): a name lookup per text and row cost more than
+    // formatting the value.
+    std::unordered_map<const TppComponent *, int> dataColumn;
     bool needsPageCount = false;  // a page-count variable forces the counting pass
 
     // Raises EngineError for a definition the engine cannot run (more than one group).
