@@ -1,25 +1,14 @@
 // File > Export Transactions: the rows the criteria let through, in the grid's order, as CSV.
 #include "MainForm.h"
 #include "EngineError.h"
+#include "PdfExport.h"
 #include "RowsCsv.h"
 
-#include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
-
-namespace {
-
-QString defaultRowsFile() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty()) folder = QDir::homePath();
-    return QDir(folder).filePath("Transactions.csv");
-}
-
-} // namespace
 
 void TMainForm::ExportTransactions1Click() {
     if (!TransDB_.active()) throw EngineError("There are no transactions to export: the table is closed.");
-    const QString suggested = defaultRowsFile();
+    const QString suggested = fileInDocuments("Transactions.csv");
     QString file = services_.rowsExportFile
                        ? services_.rowsExportFile(suggested)
                        : QFileDialog::getSaveFileName(this, "Export Transactions", suggested, "CSV files (*.csv)");

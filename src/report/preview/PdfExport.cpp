@@ -19,8 +19,10 @@ bool exportReportPdf(TppReport &report, const QString &fileName, PrintProgress &
     return true;
 }
 
-QString defaultPdfExportFile() {
+QString fileInDocuments(const QString &name) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty()) folder = QDir::homePath();
-    return QDir(folder).filePath("Transaction Report.pdf");
+    return QDir(folder).filePath(name);
 }
+
+QString defaultPdfExportFile() { return fileInDocuments("Transaction Report.pdf"); }

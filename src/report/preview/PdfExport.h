@@ -12,3 +12,7 @@ bool exportReportPdf(TppReport &report, const QString &fileName, PrintProgress &
 
 // The file the save dialog offers first: "Transaction Report.pdf" in the documents folder.
 QString defaultPdfExportFile();
+
+// A file of that name in the user's documents folder (the home folder without one): where
+// the program's save dialogs start.
+QString fileInDocuments(const QString &name);
