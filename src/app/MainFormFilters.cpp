@@ -1,6 +1,7 @@
 // The advanced filter: the tool bar button opens the dialog on the criteria in force, the
 // main window adds its "Save Filter" button, and OK refreshes the report.
 #include "FilterDialogRules.h"
+#include "AccountList.h"
 #include "MainForm.h"
 #include "TwwFilterDlg.h"
 
@@ -37,7 +38,7 @@ void TMainForm::FilterDlgInitDialog(TwwFilterDlg &Dialog) {
     saveButton->setGeometry(ok.left(), Dialog.CancelButton()->geometry().top() + ok.height() + Dialog.scaled(10),
                             ok.width(), ok.height());
     // What is saved is the applied list, so it must hold more than the refresh's own criteria.
-    const int refreshCriteria = AcctList_->currentText() != "All Account(s)" ? 2 : 1;
+    const int refreshCriteria = AcctList_->currentText() != AllAccounts ? 2 : 1;
     saveButton->setEnabled(FilterDlg_.FieldInfo.size() > refreshCriteria);
     wire(saveButton, &QPushButton::clicked, &TMainForm::SaveFilterClick);
     saveButton->show();

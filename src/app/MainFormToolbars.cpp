@@ -1,5 +1,6 @@
 // The two tool bars of the main window and the wiring of their controls.
 #include "DatePicker.h"
+#include "AccountList.h"
 #include "MainForm.h"
 #include "RightClickMenu.h"
 #include "ToolbarGlyphs.h"
@@ -132,7 +133,7 @@ void TMainForm::buildCriteriaToolbar() {
     AcctList_->setFrame(false);
     AcctList_->setMaxVisibleItems(8);
     AcctList_->setFixedWidth(146);
-    AcctList_->addItem("All Account(s)");
+    AcctList_->addItem(AllAccounts);
     AcctList_->setCurrentIndex(0);
     Toolbar2_->addWidget(AcctList_);
     Toolbar2_->addSeparator();

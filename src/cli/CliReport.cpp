@@ -1,5 +1,7 @@
 #include "CliReport.h"
 
+#include "AccountList.h"
+
 #include "CliOptions.h"
 #include "CliSession.h"
 #include "DateFunctions.h"
@@ -18,7 +20,6 @@
 
 namespace {
 
-const QString allAccounts = "All Account(s)";
 
 } // namespace
 
@@ -81,8 +82,8 @@ void CliReport::chooseDates(const CliOptions &options) {
 // One account uses the one-account layout, as choosing it in the window does.
 void CliReport::chooseAccount(const QString &account) {
     controls_.accountShown = account;
-    controls_.account = account == allAccounts ? 0 : 1;
-    if (account == allAccounts) return;
+    controls_.account = account == AllAccounts ? 0 : 1;
+    if (account == AllAccounts) return;
     static const double noImportThisRun = 0;  // the total of an import made by this process
     TemplateHandlers handlers;
     handlers.getText["ppLabel8GetText"] = ppLabel8GetText(noImportThisRun, session_.formats());
