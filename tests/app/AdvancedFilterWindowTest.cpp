@@ -41,16 +41,7 @@ protected:
     // Clicks "Advanced Filter" and runs `work` on the dialog while it is open; a dialog that
     // `work` left open is cancelled.
     bool withDialog(TMainForm &form, const std::function<void(TwwFilterDlg &)> &work) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<TwwFilterDlg *>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            seen = true;
-            work(*dialog);
-            if (dialog->isVisible()) dialog->reject();
-        });
-        form.AdvFilterBtn()->click();
-        return seen;
+        return withModalDialog<TwwFilterDlg>([&] { form.AdvFilterBtn()->click(); }, work);
     }
 
     static void selectField(TwwFilterDlg &dialog, const QString &label) {

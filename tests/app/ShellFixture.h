@@ -5,15 +5,34 @@
 #include "TablePassword.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
+
+// Runs `work` on the modal dialog of type Dialog that `open` shows, then cancels it if `work`
+// left it open; false when no such dialog came up.
+template <typename Dialog>
+bool withModalDialog(const std::function<void()> &open, const std::function<void(Dialog &)> &work) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        work(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    open();
+    return seen;
+}
 
 // Answers every question from a list (No when the list runs out) and keeps what was asked.
 class TestPrompt : public Prompt {

@@ -114,21 +114,6 @@ TEST_F(WindowScreenshotTest, TransactionsPageRangeMenuAndCriteria) {
     EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
 }
 
-// Runs `work` on the modal dialog that `open` shows, then closes it.
-template <typename Dialog>
-bool onModal(const std::function<void()> &open, const std::function<void(Dialog &)> &work) {
-    bool seen = false;
-    QTimer::singleShot(100, [&] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        seen = true;
-        work(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-    open();
-    return seen;
-}
-
 void chooseField(TwwFilterDlg &dialog, const QString &label) {
     const QList<QListWidgetItem *> items = dialog.FieldsListBox()->findItems(label, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1);
@@ -141,7 +126,7 @@ TEST_F(WindowScreenshotTest, FilterDialogSummaryAndSavedFilters) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const auto filterDialog = [&](const std::function<void(TwwFilterDlg &)> &work) {
-        return onModal<TwwFilterDlg>([&] { form->AdvFilterBtn()->click(); }, work);
+        return withModalDialog<TwwFilterDlg>([&] { form->AdvFilterBtn()->click(); }, work);
     };
     ASSERT_TRUE(filterDialog([&](TwwFilterDlg &dialog) {
         chooseField(dialog, "Description");
@@ -152,7 +137,7 @@ TEST_F(WindowScreenshotTest, FilterDialogSummaryAndSavedFilters) {
         QTest::keyClicks(dialog.MinValueEdit(), "10");
         QTest::keyClicks(dialog.MaxValueEdit(), "100");
         shoot(&dialog, "filter-dialog-amount-range");
-        const bool summary = onModal<QDialog>([&] { dialog.ViewButton()->click(); },
+        const bool summary = withModalDialog<QDialog>([&] { dialog.ViewButton()->click(); },
                                               [&](QDialog &view) { shoot(&view, "search-summary"); });
         EXPECT_TRUE(summary);
         dialog.OKButton()->click();
