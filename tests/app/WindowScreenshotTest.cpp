@@ -190,6 +190,14 @@ TEST_F(WindowScreenshotTest, StatusBarAfterAnImportWithOneBadLineAndTheToolsMenu
     shootArea(form->screen(), tools->geometry().united(QRect(window.topLeft(), QSize(400, 200))), "tools-menu");
     EXPECT_TRUE(form->menuItem("RestorePreviousTable1")->isEnabled());
     tools->hide();
+
+    QMenu *file = form->findChild<QMenu *>("File1");
+    ASSERT_TRUE(file);
+    file->popup(form->mapToGlobal(QPoint(10, 20)));
+    QTest::qWait(200);
+    shootArea(form->screen(), file->geometry().united(QRect(window.topLeft(), QSize(400, 200))), "file-menu");
+    EXPECT_TRUE(form->menuItem("ExportTransactions1")->isEnabled());
+    file->hide();
 }
 
 } // namespace
