@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 namespace {
 
@@ -120,54 +120,98 @@ std::optional<double> LocaleFormats::parseShortDate(const QString &text) const {
     return DayNumber::fromDate(date);
 }
 
+namespace {
+
+// |value| rounded to `significant` digits the way printf's %e rounds it: the digits, and the
+// number of them before the decimal point (0 or less for values below 1).
+struct Significand {
+    char digits[17];
+    int count = 0;
+    int integerDigits = 0;
+};
+
+Significand significandOf(double magnitude, int significant) {
+    char buffer[40];  // d.<16 digits>e-308
+    const char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                                    significant - 1).ptr;
+    Significand s;
+    const char *p = buffer;
+    for (; p != end && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') s.digits[s.count++] = *p;
+    int exponent = 0;
+    if (p != end) std::from_chars(p + 1 + (p[1] == '+'), end, exponent);
+    s.integerDigits = exponent + 1;
+    return s;
+}
+
+// Rounds half away from zero to the first `keep` digits; a carry out of the first digit
+// leaves "1" and one more integer digit.
+void roundTo(Significand &s, int keep) {
+    if (keep < 0) {
+        s.digits[0] = '0';
+        s.count = 1;
+        s.integerDigits = 1;
+        return;
+    }
+    if (keep >= s.count) return;
+    const bool up = s.digits[keep] >= '5';
+    s.count = keep;
+    if (!up) return;
+    int i = keep - 1;
+    while (i >= 0 && s.digits[i] == '9') s.digits[i--] = '0';
+    if (i >= 0) {
+        ++s.digits[i];
+        return;
+    }
+    // Every kept digit was 9 (or none was kept): the zeros after the new "1" add nothing.
+    s.digits[0] = '1';
+    s.count = 1;
+    ++s.integerDigits;
+}
+
+// The plain digits of a rounded value: its integer part without leading zeros (at least
+// "0"), then `decimals` digits after `point` when there are any; `separator`, when not null,
+// between each group of three integer digits.
+QString digitsText(const Significand &s, int decimals, QChar point, QChar separator) {
+    const int leadingZeros = std::max(0, 1 - s.integerDigits);
+    const int integers = std::max(1, s.integerDigits);
+    const auto digitAt = [&](int at) {
+        const int i = at - leadingZeros;
+        return i >= 0 && i < s.count ? QLatin1Char(s.digits[i]) : QLatin1Char('0');
+    };
+    int first = 0;
+    while (first < integers - 1 && digitAt(first) == QLatin1Char('0')) ++first;
+    QString text;
+    text.reserve(2 * (integers - first) + decimals + 1);
+    for (int at = first; at < integers; ++at) {
+        if (!separator.isNull() && at > first && (integers - at) % 3 == 0) text += separator;
+        text += digitAt(at);
+    }
+    if (decimals > 0) {
+        text += point;
+        for (int at = integers; at < integers + decimals; ++at) text += digitAt(at);
+    }
+    return text;
+}
+
+Significand roundedSignificand(double value, int decimals, int significantDigits) {
+    Significand s = significandOf(std::fabs(value), std::clamp(significantDigits, 1, 17));
+    roundTo(s, s.integerDigits + decimals);
+    return s;
+}
+
+bool allZero(const Significand &s) {
+    return std::all_of(s.digits, s.digits + s.count, [](char c) { return c == '0'; });
+}
+
+} // namespace
+
+// Formatting runs for every amount of a report and every cell of the grid, so the digits are
+// made on the stack and turned into one string.
 QString LocaleFormats::roundedDecimal(double value, int decimals, int significantDigits) {
     if (!std::isfinite(value)) return QString::number(value);
-    value = std::fabs(value);
-    if (decimals < 0) decimals = 0;
-    significantDigits = std::clamp(significantDigits, 1, 17);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, value);
-    // buffer: d.ddddde[+-]XX
-    QByteArray digits;
-    const char *p = buffer;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') digits.append(*p);
-    const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-    int integerDigits = exponent + 1;  // digits before the point
-    const int keep = integerDigits + decimals;
-    if (keep < 0) {
-        digits = "0";
-        integerDigits = 1;
-    } else if (keep < digits.size()) {
-        const bool roundUp = digits.at(keep) >= '5';
-        digits.truncate(keep);
-        if (roundUp) {
-            int i = keep - 1;
-            for (; i >= 0; --i) {
-                if (digits[i] == '9') {
-                    digits[i] = '0';
-                } else {
-                    digits[i] = char(digits[i] + 1);
-                    break;
-                }
-            }
-            if (i < 0) {
-                digits.prepend('1');
-                ++integerDigits;
-            }
-        }
-    }
-    // Pad to the integer digits plus the decimals.
-    while (integerDigits < 1) {
-        digits.prepend('0');
-        ++integerDigits;
-    }
-    while (digits.size() < integerDigits + decimals) digits.append('0');
-    QString intPart = QString::fromLatin1(digits.left(integerDigits));
-    while (intPart.size() > 1 && intPart.startsWith('0')) intPart.remove(0, 1);
-    QString result = intPart;
-    if (decimals > 0) result += '.' + QString::fromLatin1(digits.mid(integerDigits, decimals));
-    return result;
+    decimals = std::max(decimals, 0);
+    return digitsText(roundedSignificand(value, decimals, significantDigits), decimals, '.', QChar());
 }
 
 QString LocaleFormats::groupDigits(const QString &plainDigits) const {
@@ -181,12 +225,10 @@ QString LocaleFormats::groupDigits(const QString &plainDigits) const {
 
 QString LocaleFormats::formatCurrency(double value, int decimals) const {
     if (decimals < 0) decimals = currencyDecimals;
-    const QString plain = roundedDecimal(value, decimals);
-    const QString number = groupDigits(plain);
-    bool isZero = true;
-    for (QChar c : plain)
-        if (c.isDigit() && c != '0') isZero = false;
-    if (value < 0 && !isZero) return negativeForm(negativeCurrencyFormat, currencySymbol, number);
+    if (!std::isfinite(value)) return positiveForm(currencyFormat, currencySymbol, groupDigits(QString::number(value)));
+    const Significand rounded = roundedSignificand(value, decimals, 15);
+    const QString number = digitsText(rounded, decimals, decimalSeparator, thousandsSeparator);
+    if (value < 0 && !allZero(rounded)) return negativeForm(negativeCurrencyFormat, currencySymbol, number);
     return positiveForm(currencyFormat, currencySymbol, number);
 }
 
