@@ -57,6 +57,34 @@ QString negativeForm(int form, const QString &s, const QString &n) {
     }
 }
 
+void appendNumber(QString &text, int value, int width) {
+    char digits[8];
+    int count = 0;
+    for (; value > 0 || count < width; value /= 10) digits[count++] = char('0' + value % 10);
+    while (count > 0) text += QLatin1Char(digits[--count]);
+}
+
+// Dates fill every grid screen, filter and report, and the usual short forms are only
+// numbers: a pattern of d, dd, M, MM, yyyy and separators is written here as Qt writes it,
+// for four-digit years; any other pattern or year gets no text and goes to Qt.
+std::optional<QString> numericDate(const QString &pattern, const QDate &date) {
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
+    if (!date.isValid() || year < 1000 || year > 9999) return std::nullopt;
+    QString text;
+    text.reserve(pattern.size() + 2);
+    for (qsizetype at = 0, run = 1; at < pattern.size(); at += run, run = 1) {
+        const QChar c = pattern.at(at);
+        while (at + run < pattern.size() && pattern.at(at + run) == c) ++run;
+        if (c == 'd' && run <= 2) appendNumber(text, day, int(run));
+        else if (c == 'M' && run <= 2) appendNumber(text, month, int(run));
+        else if (c == 'y' && run == 4) appendNumber(text, year, 4);
+        else if (c.isLetter() || c == '\'') return std::nullopt;
+        else text += QStringView(pattern).mid(at, run);
+    }
+    return text;
+}
+
 } // namespace
 
 LocaleFormats LocaleFormats::fromLocale(const QLocale &locale) {
@@ -92,7 +120,9 @@ LocaleFormats LocaleFormats::fromLocale(const QLocale &locale) {
 }
 
 QString LocaleFormats::formatShortDate(double dayNumber) const {
-    return DayNumber::toDate(dayNumber).toString(shortDateFormat);
+    const QDate date = DayNumber::toDate(dayNumber);
+    if (std::optional<QString> digits = numericDate(shortDateFormat, date)) return *std::move(digits);
+    return date.toString(shortDateFormat);
 }
 
 std::optional<double> LocaleFormats::parseShortDate(const QString &text) const {

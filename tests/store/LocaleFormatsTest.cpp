@@ -1,3 +1,4 @@
+#include "DayNumber.h"
 #include "LocaleFormats.h"
 
 #include <gtest/gtest.h>
@@ -98,5 +99,17 @@ TEST(LocaleFormats, RoundingAgreesWithAPlainDecimalReference) {
         for (const int decimals : {0, 1, 4, 9})
             ASSERT_EQ(LocaleFormats::roundedDecimal(value, decimals).toStdString(), referenceRounded(value, decimals))
                 << std::hexfloat << value << " to " << decimals;
+    }
+}
+
+TEST(LocaleFormats, ShortDatesAreWhatQtWritesForTheirPattern) {
+    LocaleFormats formats = LocaleFormats::unitedStates();
+    for (const char *pattern : {"M/d/yyyy", "dd.MM.yyyy", "yyyy-MM-dd", "d. M. yyyy", "dd/MM/yyyy", "d-M-yyyy г.",
+                                "MMM d, yyyy", "dd 'de' MMMM yyyy", "yy/M/d", "ddd d/M/yyyy"}) {
+        formats.shortDateFormat = QString::fromUtf8(pattern);
+        for (int day = -800000; day < 3'100'000; day += 97) {
+            const QDate date = DayNumber::toDate(day);
+            ASSERT_EQ(formats.formatShortDate(day).toStdString(), date.toString(formats.shortDateFormat).toStdString()) << pattern << " " << day;
+        }
     }
 }

@@ -1,6 +1,7 @@
 #include "PageRenderer.h"
 
 #include "ReportFont.h"
+#include "SummedWidths.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -65,12 +66,14 @@ private:
         TppFont key;
         QFont font;
         QFontMetricsF metrics;
-        mutable QHash<QString, double> widths;  // pages repeat their categories, accounts and dates
+        mutable SummedWidths summed;
+        mutable QHash<QString, double> widths;  // pages repeat their categories and accounts
 
         double widthOf(const QString &text) const {
+            if (const std::optional<double> width = summed.widthOf(text)) return *width;
             const auto known = widths.constFind(text);
             if (known != widths.constEnd()) return *known;
-            if (widths.size() >= largestWidthCache) widths.clear();  // unique amounts would fill it
+            if (widths.size() >= largestWidthCache) widths.clear();  // unique descriptions would fill it
             return *widths.insert(text, metrics.horizontalAdvance(text));
         }
     };
@@ -126,7 +129,8 @@ private:
 
     std::size_t make(const TppFont &font) const {
         const QFont qt = reportFont(font, dpi_, *p_.device());
-        fonts_.push_back({font, qt, QFontMetricsF(qt, p_.device()), {}});
+        const QFontMetricsF metrics(qt, p_.device());
+        fonts_.push_back({font, qt, metrics, SummedWidths(metrics), {}});
         return fonts_.size() - 1;
     }
 

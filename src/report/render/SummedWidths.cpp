@@ -1,0 +1,33 @@
+#include "SummedWidths.h"
+
+int SummedWidths::indexOf(QChar c) {
+    const std::size_t at = characters.find(char16_t(c.unicode()));
+    return at == std::u16string_view::npos ? -1 : int(at);
+}
+
+double SummedWidths::advanceOf(int index) {
+    if (advances_[index] == unknown) advances_[index] = metrics_.horizontalAdvance(QString(QChar(characters[index])));
+    return advances_[index];
+}
+
+// Advances are whole 64ths of a pixel, so their sums compare exactly.
+bool SummedWidths::adds(int left, int right) {
+    Pair &pair = pairs_[left][right];
+    if (pair == Pair::unchecked) {
+        const QChar both[] = {QChar(characters[left]), QChar(characters[right])};
+        pair = metrics_.horizontalAdvance(QString(both, 2)) == advanceOf(left) + advanceOf(right) ? Pair::adds : Pair::kerned;
+    }
+    return pair == Pair::adds;
+}
+
+std::optional<double> SummedWidths::widthOf(const QString &text) {
+    double width = 0;
+    int previous = -1;
+    for (const QChar c : text) {
+        const int index = indexOf(c);
+        if (index < 0 || (previous >= 0 && !adds(previous, index))) return std::nullopt;
+        width += advanceOf(index);
+        previous = index;
+    }
+    return width;
+}
