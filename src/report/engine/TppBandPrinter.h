@@ -6,6 +6,7 @@
 
 class TppBand;
 class TppCustomText;
+class TppDBText;
 struct TppRunPlan;
 struct TppRunState;
 
@@ -19,6 +20,7 @@ public:
 
 private:
     QString textOf(TppCustomText &component, int row) const;
+    QString fieldText(const TppDBText &data, int row) const;
 
     const TppRunPlan &plan_;
     const TppRunState &state_;

@@ -216,6 +216,8 @@ QChar timeSeparator(const LocaleFormats &formats) { return firstSeparator(format
 QString formatDateTimePattern(const QString &pattern, double dayNumber, const LocaleFormats &formats) {
     const auto moment = splitDayNumber(dayNumber);
     if (!moment) return {};
+    // The short date alone is every date field's default form and needs no pattern reading.
+    if (pattern == QLatin1String("ddddd")) return formats.formatShortDate(double(moment->dayPart));
     return PatternWriter(pattern, *moment, formats).write();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -31,9 +32,12 @@ private:
 
     int toThousandths(double pixels) const { return int(std::ceil(pixels / dpi_ * thousandthsPerInch - 1e-6)); }
 
+    // Texts come in runs of one font: the last one found is tried first.
     const Measured &metricsOf(const TppFont &font) {
-        for (const Measured &known : cache_)
-            if (known.font == font) return known;
+        if (last_ < cache_.size() && cache_[last_].font == font) return cache_[last_];
+        const auto known = std::find_if(cache_.begin(), cache_.end(), [&](const Measured &m) { return m.font == font; });
+        last_ = std::size_t(known - cache_.begin());
+        if (known != cache_.end()) return *known;
         const QFontMetricsF metrics(reportFont(font, dpi_, image_), &image_);
         cache_.push_back({font, metrics, toThousandths(metrics.height())});
         return cache_.back();
@@ -42,6 +46,7 @@ private:
     double dpi_;
     QImage image_;
     std::vector<Measured> cache_;
+    std::size_t last_ = 0;
 };
 
 } // namespace

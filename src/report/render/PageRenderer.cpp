@@ -56,7 +56,7 @@ public:
         if (text.wordWrap) return drawClipped(box, flags, text.text);
         // Clip only a text that runs past its box: a clip per text makes PDF files slow and big.
         const double width = made.widthOf(text.text);
-        if (width > box.width() || made.metrics.height() > box.height()) return drawClipped(box, flags, text.text);
+        if (width > box.width() || made.height > box.height()) return drawClipped(box, flags, text.text);
         if (plainLine(text.text)) return drawAt(alignedLeft(box, width, alignment), box.top(), made, text.text);
         p_.drawText(box, flags, text.text);
     }
@@ -66,6 +66,8 @@ private:
         TppFont key;
         QFont font;
         QFontMetricsF metrics;
+        double ascent;  // asking the metrics looks the font engine up each time
+        double height;
         mutable SummedWidths summed;
         mutable QHash<QString, double> widths;  // pages repeat their categories and accounts
 
@@ -103,7 +105,7 @@ private:
     // Placing the baseline directly spares Qt a line layout per text, the largest cost of a
     // PDF page after the file's own writing.
     void drawAt(double left, double top, const MadeFont &made, const QString &text) const {
-        p_.drawText(QPointF(left, top + made.metrics.ascent()), text);
+        p_.drawText(QPointF(left, top + made.ascent), text);
     }
 
     void drawClipped(const QRectF &box, int flags, const QString &text) const {
@@ -117,6 +119,7 @@ private:
     // lookup per text, and handing the painter a font and colour only when they change
     // saves one more.
     const MadeFont &use(const TppFont &font) const {
+        if (current_ < fonts_.size() && fonts_[current_].key == font) return fonts_[current_];
         const auto made = std::find_if(fonts_.begin(), fonts_.end(), [&](const MadeFont &m) { return m.key == font; });
         const std::size_t index = made != fonts_.end() ? std::size_t(made - fonts_.begin()) : make(font);
         if (index != current_) {
@@ -130,7 +133,7 @@ private:
     std::size_t make(const TppFont &font) const {
         const QFont qt = reportFont(font, dpi_, *p_.device());
         const QFontMetricsF metrics(qt, p_.device());
-        fonts_.push_back({font, qt, metrics, SummedWidths(metrics), {}});
+        fonts_.push_back({font, qt, metrics, metrics.ascent(), metrics.height(), SummedWidths(metrics), {}});
         return fonts_.size() - 1;
     }
 
