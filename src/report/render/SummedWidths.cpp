@@ -1,8 +1,20 @@
 #include "SummedWidths.h"
 
+namespace {
+
+// The place of each ASCII character in the set, or -1.
+constexpr std::array<signed char, 128> placesIn(std::u16string_view characters) {
+    std::array<signed char, 128> places{};
+    places.fill(-1);
+    for (std::size_t i = 0; i < characters.size(); ++i) places[characters[i]] = static_cast<signed char>(i);
+    return places;
+}
+
+} // namespace
+
 int SummedWidths::indexOf(QChar c) {
-    const std::size_t at = characters.find(char16_t(c.unicode()));
-    return at == std::u16string_view::npos ? -1 : int(at);
+    static constexpr std::array<signed char, 128> places = placesIn(characters);
+    return c.unicode() < places.size() ? places[c.unicode()] : -1;
 }
 
 double SummedWidths::advanceOf(int index) {
