@@ -27,34 +27,28 @@ QString normalizeSpaces(QString text) {
     return text;
 }
 
-QString positiveForm(int form, const QString &symbol, const QString &number) {
-    switch (form) {
-    case 1: return number + symbol;
-    case 2: return symbol + ' ' + number;
-    case 3: return number + ' ' + symbol;
-    default: return symbol + number;
+// The currency forms, "S" standing for the symbol and "#" for the number.
+constexpr const char *positiveForms[] = {"S#", "#S", "S #", "# S"};
+constexpr const char *negativeForms[] = {"(S#)", "-S#",  "S-#",  "S#-",  "(#S)", "-#S",  "#-S",   "#S-",
+                                         "-# S", "-S #", "# S-", "S #-", "S -#", "#- S", "(S #)", "(# S)"};
+
+QString inForm(const char *form, const QString &symbol, const QString &number) {
+    QString text;
+    text.reserve(symbol.size() + number.size() + 4);
+    for (const char *c = form; *c; ++c) {
+        if (*c == 'S') text += symbol;
+        else if (*c == '#') text += number;
+        else text += QLatin1Char(*c);
     }
+    return text;
 }
 
-QString negativeForm(int form, const QString &s, const QString &n) {
-    switch (form) {
-    case 1: return "-" + s + n;
-    case 2: return s + "-" + n;
-    case 3: return s + n + "-";
-    case 4: return "(" + n + s + ")";
-    case 5: return "-" + n + s;
-    case 6: return n + "-" + s;
-    case 7: return n + s + "-";
-    case 8: return "-" + n + " " + s;
-    case 9: return "-" + s + " " + n;
-    case 10: return n + " " + s + "-";
-    case 11: return s + " " + n + "-";
-    case 12: return s + " -" + n;
-    case 13: return n + "- " + s;
-    case 14: return "(" + s + " " + n + ")";
-    case 15: return "(" + n + " " + s + ")";
-    default: return "(" + s + n + ")";
-    }
+QString positiveForm(int form, const QString &symbol, const QString &number) {
+    return inForm(positiveForms[form >= 0 && form < 4 ? form : 0], symbol, number);
+}
+
+QString negativeForm(int form, const QString &symbol, const QString &number) {
+    return inForm(negativeForms[form >= 0 && form < 16 ? form : 0], symbol, number);
 }
 
 void appendNumber(QString &text, int value, int width) {
@@ -207,19 +201,21 @@ QString digitsText(const Significand &s, int decimals, QChar point, QChar separa
     const int integers = std::max(1, s.integerDigits);
     const auto digitAt = [&](int at) {
         const int i = at - leadingZeros;
-        return i >= 0 && i < s.count ? QLatin1Char(s.digits[i]) : QLatin1Char('0');
+        return i >= 0 && i < s.count ? QChar(QLatin1Char(s.digits[i])) : QChar('0');
     };
     int first = 0;
-    while (first < integers - 1 && digitAt(first) == QLatin1Char('0')) ++first;
-    QString text;
-    text.reserve(2 * (integers - first) + decimals + 1);
+    while (first < integers - 1 && digitAt(first) == QChar('0')) ++first;
+    const int shown = integers - first;
+    const int separators = separator.isNull() ? 0 : (shown - 1) / 3;
+    QString text(shown + separators + (decimals > 0 ? 1 + decimals : 0), Qt::Uninitialized);
+    QChar *out = text.data();
     for (int at = first; at < integers; ++at) {
-        if (!separator.isNull() && at > first && (integers - at) % 3 == 0) text += separator;
-        text += digitAt(at);
+        if (separators > 0 && at > first && (integers - at) % 3 == 0) *out++ = separator;
+        *out++ = digitAt(at);
     }
     if (decimals > 0) {
-        text += point;
-        for (int at = integers; at < integers + decimals; ++at) text += digitAt(at);
+        *out++ = point;
+        for (int at = integers; at < integers + decimals; ++at) *out++ = digitAt(at);
     }
     return text;
 }
