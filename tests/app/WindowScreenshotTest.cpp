@@ -49,9 +49,11 @@ void expectApart(QToolBar *bar) {
         if (child->isVisible() && !child->objectName().startsWith("qt_")) shown << child;
     for (QWidget *a : shown) {
         EXPECT_TRUE(bar->rect().contains(a->geometry())) << a->objectName().toStdString();
-        for (QWidget *b : shown)
-            if (a != b) EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+        for (QWidget *b : shown) {
+            if (a == b) continue;
+            EXPECT_FALSE(a->geometry().intersects(b->geometry()))
                 << a->objectName().toStdString() << " / " << b->objectName().toStdString();
+        }
     }
 }
 

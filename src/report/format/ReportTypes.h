@@ -23,7 +23,7 @@ enum class TppDBCalcType { dcCount, dcSum, dcMinimum, dcMaximum, dcAverage };
 enum class TppTextAlignment { taLeftJustified, taRightJustified, taCentered, taFullJustified };
 
 struct TppFont {
-    QString name = "Arial";
+    QString name = QStringLiteral("Arial");  // static text: every command carries a font
     double size = 10;  // points
     bool bold = false;
     bool italic = false;
